@@ -1,0 +1,4 @@
+// Entry point of the panel.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
