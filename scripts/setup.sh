@@ -15,7 +15,7 @@ if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
 
 PACKAGES=(cmake make g++ clang libclang-rt-14-dev googletest libsqlite3-dev sqlite3
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-x86-64-dev mingw-w64-i686-dev
-  wine wine64 xvfb xauth x11-utils imagemagick fonts-wqy-microhei locales)
+  wine wine64 xvfb xauth x11-utils imagemagick fonts-wqy-microhei locales ccache)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

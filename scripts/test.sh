@@ -8,6 +8,8 @@ cd "$ROOT"
 BUILD="${MARROWPAD_BUILD:-$ROOT/build}"
 FUZZ_SECONDS="${MARROWPAD_FUZZ_SECONDS:-20}"
 start=$(date +%s)
+# Builds in other checkouts of this repository share the compiler cache.
+export CCACHE_BASEDIR="$(dirname "$ROOT")"
 
 scripts/setup.sh
 
