@@ -1,0 +1,25 @@
+#include "util/message_pump.h"
+
+#include <windows.h>
+
+void processPendingMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // Leave the quit for the outer loop that owns it.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void waitProcessingMessages(unsigned milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start <= milliseconds) {
+        processPendingMessages();
+        // Sleep until a message arrives or a short slice passes, rather than spinning.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
