@@ -30,8 +30,9 @@ ByteBuffer textToUtf16(const Text& text, bool noTerminator) {
 }
 
 ByteBuffer utf16ToBytes(const ByteBuffer& utf16, unsigned codePage) {
+    // A terminated copy; an odd last byte becomes the low byte of a unit of its own.
     std::vector<wchar_t> source((utf16.size() + 1) / 2 + 1, L'\0');
-    std::memcpy(source.data(), utf16.data(), utf16.size());
+    if (!utf16.empty()) std::memcpy(source.data(), utf16.data(), utf16.size());
     if (lstrlenW(source.data()) == 0) return {};
     const int bytes = WideCharToMultiByte(codePage, 0, source.data(), -1, nullptr, 0, nullptr, nullptr);
     if (bytes <= 0) return {};

@@ -126,6 +126,7 @@ STDMETHODIMP FakeAccessible::get_accChildCount(long* out) {
     served();
     if (!out) return E_POINTER;
     *out = 0;
+    if (onChildCount) return onChildCount(out);
     if (props_.failing) return E_FAIL;
     *out = childCount();
     return S_OK;

@@ -46,6 +46,8 @@ public:
     std::function<HRESULT(VARIANT*)> onFocus, onSelection;
     std::function<HRESULT(long direction, VARIANT start, VARIANT* out)> onNavigate;
     std::function<HRESULT(long x, long y, VARIANT* out)> onHitTest;
+    // Replaces the answer of accChildCount (for counts that disagree with the children, e.g. negative ones).
+    std::function<HRESULT(long* out)> onChildCount;
     // Set by accDoDefaultAction / accSelect, for tests to look at.
     long lastDefaultActionChild = -1;
     long lastSelectFlags = -1, lastSelectChild = -1;

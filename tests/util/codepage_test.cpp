@@ -21,10 +21,21 @@ TEST(Codepage, TextToUtf16) {
 
 TEST(Codepage, Utf16ToGbkText) {
     EXPECT_EQ(utf16ToGbkText(bytes({0xAE, 0x5F, 0xE1, 0x4F, 0, 0})), "微信");
-    EXPECT_EQ(utf16ToGbkText(bytes({0xAE, 0x5F, 0xE1, 0x4F})), "微信");  // no terminator: converted whole
+    EXPECT_EQ(utf16ToGbkText(bytes({0xAE, 0x5F, 0xE1, 0x4F})), "微信");   // no terminator: converted whole
     EXPECT_EQ(utf16ToGbkText(bytes({'a', 0, 0, 0, 'b', 0, 0, 0})), "a");  // stops at the first zero unit
     EXPECT_EQ(utf16ToGbkText({}), "");
     EXPECT_EQ(utf16ToGbkText(bytes({0, 0, 'a', 0})), "");
+    EXPECT_EQ(utf16ToGbkText(bytes({0xAE, 0x5F, 0xE1, 0x4F, 0, 0, 0, 0, 0, 0})), "微信");  // a larger buffer
+    EXPECT_EQ(utf16ToGbkText(bytes({'a', 0, 'b'})), "ab");  // an odd last byte is a unit of its own
+}
+
+TEST(Codepage, TheGivenCodePageIsUsed) {
+    const ByteBuffer wide = textToUtf16("微信");
+    EXPECT_EQ(utf16ToBytes(wide, CP_UTF8), bytes({0xE5, 0xBE, 0xAE, 0xE4, 0xBF, 0xA1}));
+    EXPECT_EQ(utf16ToText(wide, CP_UTF8, true), "\xE5\xBE\xAE\xE4\xBF\xA1");
+    EXPECT_EQ(utf16ToText(wide, CP_UTF8, false), "微信");  // flag off: the system code page (936 here)
+    EXPECT_EQ(bytesToUtf16(bytes({0xE5, 0xBE, 0xAE, 0xE4, 0xBF, 0xA1}), CP_UTF8), wide);
+    EXPECT_TRUE(utf16ToBytes({}, CP_UTF8).empty());
 }
 
 TEST(Codepage, BytesAfterZeroAreIgnored) {
