@@ -130,17 +130,29 @@ TextArray folderEntries(const Text& folder) {
     return names;
 }
 
-bool setUnchangeable(const Text& path, bool unchangeable) {
-    const bool folder = (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (!unchangeable) {
-        runUnixChattr(path, false);
-        SetFileAttributesA(path.c_str(), folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL);
-        return true;
+Unchangeable::Unchangeable(const Text& path)
+    : path_(path), folder_((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    const auto refused = [&] { return folder_ ? !canCreateIn(path_) : !canWrite(path_); };
+    if (!folder_) SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+    if (refused()) {
+        done_ = true;
+        return;
     }
-    if (!folder) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    const auto refused = [&] { return folder ? !canCreateIn(path) : !canWrite(path); };
-    if (refused()) return true;
-    return runUnixChattr(path, true) && refused();
+    flagged_ = runUnixChattr(path_, true);
+    // The Unix program is not waited for through its handle: look until the flag shows.
+    for (int tries = 0; flagged_ && !done_ && tries < 200; ++tries) {
+        done_ = refused();
+        if (!done_) Sleep(10);
+    }
+}
+
+Unchangeable::~Unchangeable() {
+    if (flagged_) {
+        runUnixChattr(path_, false);
+        for (int tries = 0; tries < 200 && (folder_ ? !canCreateIn(path_) : !canWrite(path_)); ++tries)
+            Sleep(10);
+    }
+    if (!folder_) SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace testfiles

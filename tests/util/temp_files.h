@@ -34,9 +34,24 @@ bool exists(const Text& path);
 // The names in a folder, "." and ".." left out, sorted.
 TextArray folderEntries(const Text& folder);
 
-// Makes a file or folder refuse every change, also to the administrator, or lifts that again. On Windows
-// this is the read-only attribute; under Wine, where the tests may run as root and the attribute alone
-// does not stop writing, the Unix immutable flag is set as well. False when it could not be done.
-bool setUnchangeable(const Text& path, bool unchangeable);
+// Makes a file or folder refuse every change, also to the administrator, for the life of the object. On
+// Windows this is the read-only attribute; under Wine, where the tests may run as root and the attribute
+// alone does not stop writing, the Unix immutable flag is set as well.
+class Unchangeable {
+public:
+    explicit Unchangeable(const Text& path);
+    ~Unchangeable();
+    Unchangeable(const Unchangeable&) = delete;
+    Unchangeable& operator=(const Unchangeable&) = delete;
+
+    // False when the path could not be made unchangeable.
+    explicit operator bool() const { return done_; }
+
+private:
+    Text path_;
+    bool folder_;
+    bool flagged_ = false;
+    bool done_ = false;
+};
 
 }  // namespace testfiles
