@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "util/temp_files.h"
+#include "support/temp_files.h"
 #include "win32_controls.h"
 
 using namespace replies;

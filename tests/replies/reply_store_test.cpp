@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "util/temp_files.h"
+#include "support/temp_files.h"
 #include "win32_controls.h"
 
 using namespace replies;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "temp_files.h"
+#include "support/temp_files.h"
 
 using testfiles::exists;
 using testfiles::folderEntries;

@@ -1,4 +1,4 @@
-#include "temp_files.h"
+#include "support/temp_files.h"
 
 #include <algorithm>
 #include <string>
