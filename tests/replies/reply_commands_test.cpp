@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "quick_reply_fixture.h"
 #include "support/temp_files.h"
-#include "win32_controls.h"
 
 using namespace replies;
-using testfiles::readBytes;
 using testfiles::writeBytes;
 
 namespace {
@@ -18,13 +17,9 @@ struct Asked {
     UINT buttons;
 };
 
-// The panel's real controls over a scratch quick reply file; message boxes are answered by `answer`.
-class ReplyCommands : public ::testing::Test {
+// Message boxes are answered by `answer`.
+class ReplyCommands : public QuickReplyFixture {
 protected:
-    testfiles::TempDir exeDirectory;
-    QuickReplyFile file = quickReplyFileIn(exeDirectory.path());
-    TestPanel controls;
-    ReplyListOf<TestListView> list{controls.list};
     ReplyInputOf<TestTextControl> input{controls.input};
     ReplyButtonOf<TestTextControl> button{controls.addButton};
     ReplyPanel panel{file, list, input, button, controls.window()};
@@ -37,16 +32,6 @@ protected:
             return answer;
         };
     }
-    void start(const Text& content) {
-        ASSERT_TRUE(writeBytes(file.path, content));
-        loadQuickReplies(file, list);
-    }
-    TextArray shown() const {
-        TextArray texts;
-        for (int row = 0; row < list.rowCount(); ++row) texts.push_back(list.cell(row, kReplyColumn));
-        return texts;
-    }
-    std::optional<Text> fileBytes() const { return readBytes(file.path); }
     void add(const Text& text) {
         input.setText(text);
         addOrUpdateReply(panel);
@@ -56,7 +41,7 @@ protected:
 }  // namespace
 
 TEST_F(ReplyCommands, AddPutsTheInputLastWithTheNextNumber) {
-    start("a\r\n");
+    loadFrom("a\r\n");
     add("你好");
     EXPECT_EQ(fileBytes(), Text("a\r\n你好\r\n"));
     EXPECT_EQ(shown(), TextArray({"a", "你好"}));
@@ -71,7 +56,7 @@ TEST_F(ReplyCommands, AddPutsTheInputLastWithTheNextNumber) {
 }
 
 TEST_F(ReplyCommands, AddWithEmptyInputOnlyAsks) {
-    start("a\r\n");
+    loadFrom("a\r\n");
     add("");
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].owner, controls.window());
@@ -83,7 +68,7 @@ TEST_F(ReplyCommands, AddWithEmptyInputOnlyAsks) {
 }
 
 TEST_F(ReplyCommands, UpdateWritesIntoTheRowCurrentAtTheClick) {
-    start("a\r\nb\r\nc\r\n");
+    loadFrom("a\r\nb\r\nc\r\n");
     editReply(panel);  // the reload made the first row current
     EXPECT_EQ(input.text(), "a");
     EXPECT_EQ(button.caption(), "更新");
@@ -97,7 +82,7 @@ TEST_F(ReplyCommands, UpdateWritesIntoTheRowCurrentAtTheClick) {
 }
 
 TEST_F(ReplyCommands, UpdateWithoutCurrentRowChangesNoRow) {
-    start("a\r\nb");
+    loadFrom("a\r\nb");
     editReply(panel);
     list.setCurrentRow(-1);
     addOrUpdateReply(panel);
@@ -107,7 +92,7 @@ TEST_F(ReplyCommands, UpdateWithoutCurrentRowChangesNoRow) {
 }
 
 TEST_F(ReplyCommands, EditAndDeleteWithoutCurrentRowDoNothing) {
-    start("a\r\n");
+    loadFrom("a\r\n");
     list.setCurrentRow(-1);
     input.setText("typed");
     editReply(panel);
@@ -118,7 +103,7 @@ TEST_F(ReplyCommands, EditAndDeleteWithoutCurrentRowDoNothing) {
 }
 
 TEST_F(ReplyCommands, DeleteTakesTheCurrentRowDownToAnEmptyFile) {
-    start("a\r\nb\r\n");
+    loadFrom("a\r\nb\r\n");
     deleteReply(panel);  // first row, current after the reload
     EXPECT_EQ(fileBytes(), Text("b\r\n"));
     deleteReply(panel);
@@ -127,7 +112,7 @@ TEST_F(ReplyCommands, DeleteTakesTheCurrentRowDownToAnEmptyFile) {
 }
 
 TEST_F(ReplyCommands, ClearAsksAndOnlyOkDeletes) {
-    start("a\r\nb\r\n");
+    loadFrom("a\r\nb\r\n");
     answer = IDCANCEL;
     clearReplies(panel);
     ASSERT_EQ(asked.size(), 1u);
@@ -148,7 +133,7 @@ TEST_F(ReplyCommands, ClearAsksAndOnlyOkDeletes) {
 }
 
 TEST_F(ReplyCommands, ModeSurvivesDeleteClearAndRefresh) {
-    start("a\r\nb\r\n");
+    loadFrom("a\r\nb\r\n");
     editReply(panel);
     deleteReply(panel);
     refreshReplies(panel);
@@ -157,7 +142,7 @@ TEST_F(ReplyCommands, ModeSurvivesDeleteClearAndRefresh) {
 }
 
 TEST_F(ReplyCommands, RefreshTakesInChangesMadeOutside) {
-    start("a\r\n");
+    loadFrom("a\r\n");
     ASSERT_TRUE(writeBytes(file.path, "x\r\ny\r\n"));
     refreshReplies(panel);
     EXPECT_EQ(shown(), TextArray({"x", "y"}));
@@ -167,7 +152,7 @@ TEST_F(ReplyCommands, RefreshTakesInChangesMadeOutside) {
 TEST_F(ReplyCommands, OpenFileHandsTheFilesPathToTheShell) {
     Text opened;
     panel.openWithShell = [&](const Text& path) { opened = path; };
-    start("a\r\n");
+    loadFrom("a\r\n");
     openReplyFile(panel);
     EXPECT_EQ(opened, exeDirectory.path() + "/快捷回复.txt");
     EXPECT_EQ(shown(), TextArray({"a"}));
@@ -177,7 +162,7 @@ TEST_F(ReplyCommands, OpenFileHandsTheFilesPathToTheShell) {
 TEST_F(ReplyCommands, EditingOneReplyKeepsTheBytesOfTheOthers) {
     // 你好吗! in UTF-8: read as GBK pairs, the last one (0x97 0x21) is no character and shows as "?".
     const Text utf8Line = "\xE4\xBD\xA0\xE5\xA5\xBD\xE5\x90\x97!";
-    start(utf8Line + "\r\nb\r\n" + utf8Line + "\r\n");
+    loadFrom(utf8Line + "\r\nb\r\n" + utf8Line + "\r\n");
     ASSERT_EQ(list.rowCount(), 3);
     ASSERT_NE(list.cell(0, kReplyColumn), utf8Line);  // the list cannot give these bytes back
     list.setCurrentRow(1);

@@ -2,16 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "byte_literals.h"
+
 using replies::parseReplies;
 using replies::serializeReplies;
-
-namespace {
-// Bytes with embedded zeros need their length spelled out.
-template <std::size_t N>
-std::string_view bytes(const char (&literal)[N]) {
-    return std::string_view(literal, N - 1);
-}
-}  // namespace
 
 TEST(ReplyFile, ParsesLinesAsTheyAreFound) {
     struct Case {

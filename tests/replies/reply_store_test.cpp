@@ -3,39 +3,17 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "byte_literals.h"
+#include "quick_reply_fixture.h"
 #include "support/temp_files.h"
-#include "win32_controls.h"
 
 using namespace replies;
-using testfiles::readBytes;
 using testfiles::writeBytes;
 
 namespace {
 
-template <std::size_t N>
-std::string_view bytes(const char (&literal)[N]) {
-    return std::string_view(literal, N - 1);
-}
-
-// A scratch executable directory with its quick reply file, and the real list view the file is shown in.
-class QuickReplyStore : public ::testing::Test {
+class QuickReplyStore : public QuickReplyFixture {
 protected:
-    testfiles::TempDir exeDirectory;
-    QuickReplyFile file = quickReplyFileIn(exeDirectory.path());
-    TestPanel panel;
-    ReplyListOf<TestListView> list{panel.list};
-
-    TextArray column(int column) const {
-        TextArray texts;
-        for (int row = 0; row < list.rowCount(); ++row) texts.push_back(list.cell(row, column));
-        return texts;
-    }
-    TextArray shown() const { return column(kReplyColumn); }
-    std::optional<Text> fileBytes() const { return readBytes(file.path); }
-    void loadFrom(std::string_view content) {
-        ASSERT_TRUE(writeBytes(file.path, content));
-        loadQuickReplies(file, list);
-    }
     void append(const Text& reply) {
         const int row = list.rowCount();
         list.insertRow(row);
