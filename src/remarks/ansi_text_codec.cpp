@@ -11,7 +11,8 @@ std::optional<std::wstring> toWide(const std::string& bytes, UINT codePage) {
     const int units = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
     if (units <= 0) return std::nullopt;
     std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), length, wide.data(), units) != units) {
+    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), length, wide.data(), units) !=
+        units) {
         return std::nullopt;
     }
     return wide;
@@ -26,11 +27,12 @@ std::optional<std::string> fromWide(const std::wstring& wide, UINT codePage) {
     const int length = static_cast<int>(wide.size());
     BOOL usedDefault = FALSE;
     BOOL* usedDefaultOut = exactOnly ? &usedDefault : nullptr;
-    const int bytes = WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, usedDefaultOut);
+    const int bytes =
+        WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, usedDefaultOut);
     if (bytes <= 0 || usedDefault) return std::nullopt;
     std::string narrow(static_cast<std::size_t>(bytes), '\0');
-    if (WideCharToMultiByte(codePage, flags, wide.data(), length, narrow.data(), bytes, nullptr, usedDefaultOut) !=
-            bytes ||
+    if (WideCharToMultiByte(codePage, flags, wide.data(), length, narrow.data(), bytes, nullptr,
+                            usedDefaultOut) != bytes ||
         usedDefault) {
         return std::nullopt;
     }
@@ -38,7 +40,9 @@ std::optional<std::string> fromWide(const std::wstring& wide, UINT codePage) {
 }
 
 // A Text never holds a zero byte; one would cut the value short on its way through SQLite.
-bool holdsZero(const std::string& bytes) { return bytes.find('\0') != std::string::npos; }
+bool holdsZero(const std::string& bytes) {
+    return bytes.find('\0') != std::string::npos;
+}
 
 std::optional<std::string> ansiToUtf8(const Text& text) {
     if (holdsZero(text)) return std::nullopt;

@@ -1,11 +1,11 @@
 #include "remarks/remark_store.h"
 
-const char* const kRemarkTable = "\xD0\xC5\xCF\xA2";                     // 信息
-const char* const kNicknameColumn = "\xEA\xC7\xB3\xC6";                  // 昵称
-const char* const kRemarkColumn = "\xB1\xB8\xD7\xA2";                    // 备注
+const char* const kRemarkTable = "\xD0\xC5\xCF\xA2";                         // 信息
+const char* const kNicknameColumn = "\xEA\xC7\xB3\xC6";                      // 昵称
+const char* const kRemarkColumn = "\xB1\xB8\xD7\xA2";                        // 备注
 const char* const kRemarkFileName = "/\xCE\xA2\xD0\xC5\xB1\xB8\xD7\xA2.db";  // /微信备注.db
-const char* const kSavedStatus = "\xD2\xD1\xB1\xA3\xB4\xE6";              // 已保存
-const char* const kSaveFailedStatus = "\xB1\xA3\xB4\xE6\xCA\xA7\xB0\xDC";  // 保存失败
+const char* const kSavedStatus = "\xD2\xD1\xB1\xA3\xB4\xE6";                 // 已保存
+const char* const kSaveFailedStatus = "\xB1\xA3\xB4\xE6\xCA\xA7\xB0\xDC";    // 保存失败
 
 namespace {
 constexpr unsigned kStatusMilliseconds = 300;
@@ -41,8 +41,9 @@ void saveRemark(SqliteDataset& dataset, const TextField& nicknameBox, const Text
     const Text remark = remarkBox.text();
     const int row = findRemarkRow(dataset, nickname);
     // Each step must hold: a row written with only one of its two columns would be a broken row.
-    const bool saved = (row != 0 ? dataset.edit() : dataset.addNew()) && dataset.setText(kNicknameColumn, nickname) &&
-                       dataset.setText(kRemarkColumn, remark) && dataset.post();
+    const bool saved = (row != 0 ? dataset.edit() : dataset.addNew()) &&
+                       dataset.setText(kNicknameColumn, nickname) && dataset.setText(kRemarkColumn, remark) &&
+                       dataset.post();
     if (saved) {
         status.setVisible(true);
         status.setText(kSavedStatus);

@@ -59,11 +59,13 @@ bool SqliteDataset::requery() {
         columnNames.emplace_back(name);
     }
 
-    SqliteStatement rowidQuery = prepareStatement(connection, "SELECT _ROWID_ FROM " + tableName_ + " ORDER BY _ROWID_ ");
+    SqliteStatement rowidQuery =
+        prepareStatement(connection, "SELECT _ROWID_ FROM " + tableName_ + " ORDER BY _ROWID_ ");
     if (!rowidQuery) return false;
     std::vector<std::int64_t> rowids;
     int step;
-    while ((step = sqlite3_step(rowidQuery.get())) == SQLITE_ROW) rowids.push_back(sqlite3_column_int64(rowidQuery.get(), 0));
+    while ((step = sqlite3_step(rowidQuery.get())) == SQLITE_ROW)
+        rowids.push_back(sqlite3_column_int64(rowidQuery.get(), 0));
     if (step != SQLITE_DONE) return false;
 
     columnNames_ = std::move(columnNames);
@@ -94,9 +96,9 @@ std::optional<std::size_t> SqliteDataset::columnIndex(const Text& column) const 
 std::optional<Text> SqliteDataset::readValue(const Text& column) const {
     const std::optional<std::size_t> index = columnIndex(column);
     if (!index || !hasCurrentRow()) return std::nullopt;
-    SqliteStatement query = prepareStatement(database_->connection(), "SELECT " + columnNames_[*index] + " FROM " +
-                                                                          tableName_ + " WHERE _ROWID_ = " +
-                                                                          std::to_string(currentRowid()) + " ");
+    SqliteStatement query = prepareStatement(database_->connection(),
+                                             "SELECT " + columnNames_[*index] + " FROM " + tableName_ +
+                                                 " WHERE _ROWID_ = " + std::to_string(currentRowid()) + " ");
     if (!query || sqlite3_step(query.get()) != SQLITE_ROW) return std::nullopt;
     if (sqlite3_column_type(query.get(), 0) == SQLITE_NULL) return Text();
     const unsigned char* bytes = sqlite3_column_text(query.get(), 0);
@@ -129,7 +131,8 @@ bool SqliteDataset::setText(const Text& column, const Text& value) {
 }
 
 bool SqliteDataset::post() {
-    if (mode_ == Mode::browse || database_ == nullptr || !database_->isOpen() || columnNames_.empty()) return false;
+    if (mode_ == Mode::browse || database_ == nullptr || !database_->isOpen() || columnNames_.empty())
+        return false;
     if (mode_ == Mode::edit && !hasCurrentRow()) return false;
 
     std::vector<std::string> names;

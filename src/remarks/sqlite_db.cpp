@@ -4,7 +4,9 @@
 
 #include "remarks/sqlite_statement.h"
 
-SqliteDB::~SqliteDB() { sqlite3_close_v2(connection_); }
+SqliteDB::~SqliteDB() {
+    sqlite3_close_v2(connection_);
+}
 
 bool SqliteDB::open(const Text& path, bool createIfMissing) {
     close();
@@ -27,8 +29,10 @@ bool SqliteDB::tableExists(const Text& tableName) {
     if (!utf8Name) return false;
     // The name is a bound value compared as a whole: a quote, "%" or "_" in it is just a character.
     SqliteStatement statement = prepareStatement(
-        connection_, "SELECT 1 FROM sqlite_master WHERE name = ?1 COLLATE NOCASE AND type IN ('table','view')");
-    return statement && bindText(statement.get(), 1, *utf8Name) && sqlite3_step(statement.get()) == SQLITE_ROW;
+        connection_,
+        "SELECT 1 FROM sqlite_master WHERE name = ?1 COLLATE NOCASE AND type IN ('table','view')");
+    return statement && bindText(statement.get(), 1, *utf8Name) &&
+           sqlite3_step(statement.get()) == SQLITE_ROW;
 }
 
 bool SqliteDB::createTable(const Text& tableName, const std::vector<SqliteFieldInfo>& fields) {

@@ -13,6 +13,6 @@ SqliteStatement prepareStatement(sqlite3* connection, const std::string& utf8Sql
 }
 
 bool bindText(sqlite3_stmt* statement, int index, const std::string& utf8) {
-    return sqlite3_bind_text(statement, index, utf8.c_str(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT) ==
-           SQLITE_OK;
+    return sqlite3_bind_text(statement, index, utf8.c_str(), static_cast<int>(utf8.size()),
+                             SQLITE_TRANSIENT) == SQLITE_OK;
 }

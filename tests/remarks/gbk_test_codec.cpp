@@ -4,7 +4,9 @@
 
 #include "remarks/ansi_text_codec.h"
 
-const TextCodec& gbkTestCodec() { return ansiTextCodec(); }
+const TextCodec& gbkTestCodec() {
+    return ansiTextCodec();
+}
 
 #else
 
@@ -29,8 +31,12 @@ std::optional<std::string> convert(const std::string& input, const char* to, con
     return output;
 }
 
-std::optional<std::string> gbkToUtf8(const Text& text) { return convert(text, "UTF-8", "GBK"); }
-std::optional<Text> utf8ToGbk(const std::string& utf8) { return convert(utf8, "GBK", "UTF-8"); }
+std::optional<std::string> gbkToUtf8(const Text& text) {
+    return convert(text, "UTF-8", "GBK");
+}
+std::optional<Text> utf8ToGbk(const std::string& utf8) {
+    return convert(utf8, "GBK", "UTF-8");
+}
 
 }  // namespace
 

@@ -13,12 +13,15 @@ protected:
     void SetUp() override {
         query(folder.remarkFile(),
               "CREATE TABLE t (Name TEXT, Note TEXT);"
-              "INSERT INTO t (rowid, Name, Note) VALUES (7, 'seven', 's'), (2, 'two', 't'), (40, 'forty', NULL);");
+              "INSERT INTO t (rowid, Name, Note) VALUES (7, 'seven', 's'), (2, 'two', 't'), (40, 'forty', "
+              "NULL);");
         ASSERT_TRUE(database.open(folder.path() + "/微信备注.db", false));
         ASSERT_TRUE(dataset.open("t", database));
     }
 
-    std::string rows() { return query(folder.remarkFile(), "SELECT rowid, Name, Note FROM t ORDER BY rowid;"); }
+    std::string rows() {
+        return query(folder.remarkFile(), "SELECT rowid, Name, Note FROM t ORDER BY rowid;");
+    }
 
     TempFolder folder;
     SqliteDB database{gbkTestCodec()};
@@ -58,12 +61,13 @@ TEST_F(SqliteDatasetTest, ColumnNamesIgnoreOnlyTheCaseOfAsciiLetters) {
 }
 
 TEST_F(SqliteDatasetTest, StoredValuesWithoutAGbkTextReadAsEmpty) {
-    query(folder.remarkFile(), u8"CREATE TABLE v (x); INSERT INTO v VALUES "
-                               u8"(CAST(X'C3' AS TEXT)), (CAST(X'F09F9880' AS TEXT)), ('한국'), "
-                               u8"(CAST(X'610062' AS TEXT)), (42), (X'616263'), ('同学（大学）');");
+    query(folder.remarkFile(),
+          u8"CREATE TABLE v (x); INSERT INTO v VALUES "
+          u8"(CAST(X'C3' AS TEXT)), (CAST(X'F09F9880' AS TEXT)), ('한국'), "
+          u8"(CAST(X'610062' AS TEXT)), (42), (X'616263'), ('同学（大学）');");
     ASSERT_TRUE(dataset.open("v", database));
-    const std::optional<Text> expected[] = {std::nullopt, std::nullopt, std::nullopt, std::nullopt,
-                                            Text("42"),  Text("abc"),  Text("同学（大学）")};
+    const std::optional<Text> expected[] = {std::nullopt, std::nullopt, std::nullopt,        std::nullopt,
+                                            Text("42"),   Text("abc"),  Text("同学（大学）")};
     ASSERT_EQ(dataset.rowCount(), 7);
     for (int row = 1; row <= 7; ++row) {
         dataset.goTo(row);

@@ -21,30 +21,33 @@ constexpr const char* kRemarkFileUtf8 = u8"/微信备注.db";
 
 fs::path fromUtf8(const std::string& utf8) {
 #ifdef _WIN32
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), static_cast<int>(wide.size()));
+    const int length = static_cast<int>(utf8.size());
+    std::wstring wide(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), static_cast<int>(wide.size()));
     return fs::path(wide);
 #else
     return fs::path(utf8);
+#endif
+}
+
+unsigned long processId() {
+#ifdef _WIN32
+    return GetCurrentProcessId();
+#else
+    return static_cast<unsigned long>(getpid());
 #endif
 }
 }  // namespace
 
 TempFolder::TempFolder() {
     static int serial = 0;
-    const fs::path base = fs::temp_directory_path();
+    const std::string prefix = "marrowpad-remarks-" + std::to_string(processId()) + "-";
     for (;;) {
-        const fs::path candidate = base / ("marrowpad-remarks-" + std::to_string(
-#ifdef _WIN32
-                                                                      GetCurrentProcessId()
-#else
-                                                                      getpid()
-#endif
-                                                                          ) +
-                                           "-" + std::to_string(++serial));
+        const fs::path candidate = fs::temp_directory_path() / (prefix + std::to_string(++serial));
         if (fs::create_directory(candidate)) {
             path_ = candidate.generic_string();
-            break;
+            return;
         }
     }
 }
@@ -54,7 +57,9 @@ TempFolder::~TempFolder() {
     fs::remove_all(fs::path(path_), ignored);
 }
 
-std::string TempFolder::remarkFile() const { return path_ + kRemarkFileUtf8; }
+std::string TempFolder::remarkFile() const {
+    return path_ + kRemarkFileUtf8;
+}
 
 #ifdef _WIN32
 
@@ -65,7 +70,8 @@ SqlOutput runSql(const std::string& utf8File, const std::string& utf8Sql) {
         SQLITE_OK) {
         const auto collect = [](void* rows, int columns, char** values, char**) {
             std::string& text = *static_cast<std::string*>(rows);
-            for (int i = 0; i < columns; ++i) text += std::string(i ? "|" : "") + (values[i] ? values[i] : "");
+            for (int i = 0; i < columns; ++i)
+                text += std::string(i ? "|" : "") + (values[i] ? values[i] : "");
             text += "\n";
             return 0;
         };
@@ -81,7 +87,8 @@ SqlOutput runSql(const std::string& utf8File, const std::string& utf8Sql) {
     const std::string script = utf8File + ".test-script.sql";
     std::ofstream(script, std::ios::binary) << utf8Sql;
     SqlOutput output;
-    FILE* tool = popen(("/usr/bin/sqlite3 -batch -bail '" + utf8File + "' < '" + script + "' 2>/dev/null").c_str(), "r");
+    FILE* tool = popen(
+        ("/usr/bin/sqlite3 -batch -bail '" + utf8File + "' < '" + script + "' 2>/dev/null").c_str(), "r");
     if (tool != nullptr) {
         char buffer[4096];
         std::size_t got;
@@ -112,11 +119,19 @@ HeldLock::~HeldLock() {
 
 #ifdef _WIN32
 
+// Wine running as root writes through the read-only attribute, as root does through permission bits;
+// a handle that shares the file for reading only keeps every writer out there too.
 ReadOnlyFile::ReadOnlyFile(const std::string& utf8File) : file_(utf8File) {
     SetFileAttributesW(fromUtf8(file_).c_str(), FILE_ATTRIBUTE_READONLY);
+    readOnlyShare_ = CreateFileW(fromUtf8(file_).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(readOnlyShare_, INVALID_HANDLE_VALUE);
 }
 
-ReadOnlyFile::~ReadOnlyFile() { SetFileAttributesW(fromUtf8(file_).c_str(), FILE_ATTRIBUTE_NORMAL); }
+ReadOnlyFile::~ReadOnlyFile() {
+    CloseHandle(readOnlyShare_);
+    SetFileAttributesW(fromUtf8(file_).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
 
 #else
 

@@ -63,6 +63,9 @@ public:
 
 private:
     std::string file_;
+#ifdef _WIN32
+    void* readOnlyShare_ = nullptr;
+#endif
 };
 
 // The whole content of a file; empty when it cannot be read.
