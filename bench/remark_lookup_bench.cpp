@@ -10,25 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "fake_controls.h"
 #include "gbk_test_codec.h"
 #include "remarks/remark_store.h"
 
 namespace {
-
-class Field : public TextField {
-public:
-    Text text() const override { return text_; }
-    void setText(const Text& text) override { text_ = text; }
-
-private:
-    Text text_;
-};
-
-class SilentLabel : public StatusLabel {
-public:
-    void setText(const Text&) override {}
-    void setVisible(bool) override {}
-};
 
 void noWait(unsigned) {}
 
@@ -93,7 +79,7 @@ int main() {
             return 1;
         }
 
-        Field nicknameBox, remarkBox;
+        FakeField nicknameBox, remarkBox;
         const auto lookUp = [&](const Text& nickname) {
             return medianMilliseconds(5, [&] {
                 nicknameBox.setText(nickname);
@@ -103,7 +89,7 @@ int main() {
         const double first = lookUp(nicknameOf(1));
         const double last = lookUp(nicknameOf(rows));
         const double missing = lookUp("nobody");
-        SilentLabel status;
+        LoggingLabel status;
         nicknameBox.setText(nicknameOf(rows));
         remarkBox.setText("changed");
         const double save =

@@ -64,8 +64,9 @@ bool SqliteDataset::requery() {
     if (!rowidQuery) return false;
     std::vector<std::int64_t> rowids;
     int step;
-    while ((step = sqlite3_step(rowidQuery.get())) == SQLITE_ROW)
+    while ((step = sqlite3_step(rowidQuery.get())) == SQLITE_ROW) {
         rowids.push_back(sqlite3_column_int64(rowidQuery.get(), 0));
+    }
     if (step != SQLITE_DONE) return false;
 
     columnNames_ = std::move(columnNames);
