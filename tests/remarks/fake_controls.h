@@ -1,5 +1,5 @@
-// Stand-ins for the panel's controls in the portable tests and the benchmark. The label keeps a log of what was done
-// to it, with the waits in between, so that the order of a save's status steps can be checked.
+// Stand-ins for the panel's controls in the portable tests and the benchmark. The label keeps a log of
+// what was done to it, with the waits in between, so that the order of a save's status steps can be checked.
 #pragma once
 
 #include <string>
