@@ -49,44 +49,40 @@ protected:
     FakeAccessible* sample = nullptr;
 };
 
+// Every field of the record, each compared on its own so that a failure names it.
+void expectFields(const ElementInfo& actual, const ElementInfo& expected) {
+    EXPECT_EQ(actual.childCount, expected.childCount);
+    EXPECT_EQ(actual.childId, expected.childId);
+    EXPECT_EQ(actual.description, expected.description);
+    EXPECT_EQ(actual.name, expected.name);
+    EXPECT_EQ(actual.stateText, expected.stateText);
+    EXPECT_EQ(actual.roleText, expected.roleText);
+    EXPECT_EQ(actual.value, expected.value);
+    EXPECT_EQ(actual.windowPosition, expected.windowPosition);
+    EXPECT_EQ(actual.bounds, expected.bounds);
+    EXPECT_EQ(actual.defaultAction, expected.defaultAction);
+    EXPECT_EQ(actual.stateNumber, expected.stateNumber);
+    EXPECT_EQ(actual.roleNumber, expected.roleNumber);
+    EXPECT_EQ(actual.screenPosition, expected.screenPosition);
+    EXPECT_EQ(actual.size, expected.size);
+}
+
 TEST_F(SnapshotTest, AllFieldsOfASampleElement) {
     ASSERT_EQ(windowBounds(window.handle()), (Bounds{100, 30, 400, 200}));
     const AccElement element = boundTo(sample);
     ASSERT_EQ(element.window(), window.handle());
-    const ElementInfo info = snapshot(element);
-    EXPECT_EQ(info.childCount, "2");
-    EXPECT_EQ(info.childId, "0");
-    EXPECT_EQ(info.description, "描述");
-    EXPECT_EQ(info.name, "好友");
-    EXPECT_EQ(info.stateText,
-              platformStateText(STATE_SYSTEM_SELECTED) + "," + platformStateText(STATE_SYSTEM_FOCUSED) + ",");
-    EXPECT_EQ(info.roleText, platformRoleText(ROLE_SYSTEM_LISTITEM));
-    EXPECT_EQ(info.value, "值");
-    EXPECT_EQ(info.windowPosition, "左：20 顶：15");
-    EXPECT_EQ(info.bounds, (Bounds{120, 45, 300, 20}));
-    EXPECT_EQ(info.defaultAction, "双击");
-    EXPECT_EQ(info.stateNumber, "6");
-    EXPECT_EQ(info.roleNumber, "34");
-    EXPECT_EQ(info.screenPosition, "左：120 顶：45");
-    EXPECT_EQ(info.size, "宽：300 高：20");
+    expectFields(snapshot(element), ElementInfo{"2", "0", "描述", "好友",
+                                                platformStateText(STATE_SYSTEM_SELECTED) + "," +
+                                                    platformStateText(STATE_SYSTEM_FOCUSED) + ",",
+                                                platformRoleText(ROLE_SYSTEM_LISTITEM), "值", "左：20 顶：15",
+                                                Bounds{120, 45, 300, 20}, "双击", "6", "34", "左：120 顶：45",
+                                                "宽：300 高：20"});
 }
 
 TEST_F(SnapshotTest, EmptyElementGivesTheDefaults) {
-    const ElementInfo info = snapshot(AccElement());
-    EXPECT_EQ(info.childCount, "0");
-    EXPECT_EQ(info.childId, "0");
-    EXPECT_EQ(info.description, "");
-    EXPECT_EQ(info.name, "NAMELESS");
-    EXPECT_EQ(info.stateText, platformStateText(0));
-    EXPECT_EQ(info.roleText, platformRoleText(0));
-    EXPECT_EQ(info.value, "");
-    EXPECT_EQ(info.windowPosition, "左：0 顶：0");
-    EXPECT_EQ(info.bounds, Bounds{});
-    EXPECT_EQ(info.defaultAction, "");
-    EXPECT_EQ(info.stateNumber, "0");
-    EXPECT_EQ(info.roleNumber, "0");
-    EXPECT_EQ(info.screenPosition, "左：0 顶：0");
-    EXPECT_EQ(info.size, "宽：0 高：0");
+    expectFields(snapshot(AccElement()),
+                 ElementInfo{"0", "0", "", "NAMELESS", platformStateText(0), platformRoleText(0), "",
+                             "左：0 顶：0", Bounds{}, "", "0", "0", "左：0 顶：0", "宽：0 高：0"});
 }
 
 TEST_F(SnapshotTest, NegativePositions) {
