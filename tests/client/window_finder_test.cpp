@@ -13,6 +13,15 @@ namespace {
 const Text kClass = "WeChatMainWndForPC";
 const Text kTitle = "微信";
 
+// A window of this test process with a class of its own.
+HWND createTestWindow(const char* className, WNDPROC procedure, DWORD exStyle, DWORD style, HWND parent) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.lpszClassName = className;
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(exStyle, className, "", style, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);
+}
+
 }  // namespace
 
 TEST(FindProcessWindow, FindsEachProcessItsOwnWindowByClassAndTitle) {
@@ -104,12 +113,7 @@ LRESULT CALLBACK countingProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 TEST(FindProcessWindow, OtherMessagesRunDuringTheSearch) {
     StandIn client;
     ASSERT_TRUE(client.started());
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = countingProc;
-    windowClass.lpszClassName = "FinderTestMessages";
-    RegisterClassA(&windowClass);
-    HWND receiver =
-        CreateWindowExA(0, "FinderTestMessages", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    HWND receiver = createTestWindow("FinderTestMessages", countingProc, 0, 0, HWND_MESSAGE);
     ASSERT_TRUE(receiver);
     g_delivered = 0;
     PostMessageA(receiver, WM_APP, 0, 0);
@@ -131,12 +135,8 @@ TEST(FindProcessWindow, AWindowThatGoesDuringTheSearchDoesNotEndIt) {
     StandIn client;
     ASSERT_TRUE(client.started());
     // A window at the top of the Z order that goes away while the search lets messages run after it.
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = vanishingProc;
-    windowClass.lpszClassName = "FinderTestVanishing";
-    RegisterClassA(&windowClass);
-    HWND vanishing = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "FinderTestVanishing", "", WS_POPUP, 0,
-                                     0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND vanishing = createTestWindow("FinderTestVanishing", vanishingProc, WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
+                                      WS_POPUP, nullptr);
     ASSERT_TRUE(vanishing);
     ShowWindow(vanishing, SW_SHOWNOACTIVATE);
     ASSERT_EQ(FindWindowExA(nullptr, nullptr, nullptr, nullptr), vanishing);

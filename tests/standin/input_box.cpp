@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "log_text.h"
 #include "util/handles.h"
 
 namespace {
@@ -11,37 +12,12 @@ namespace {
 handles::unique_hfile g_log;
 WNDPROC g_editProc = nullptr;
 
-std::string toUtf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, &out[0], bytes, nullptr, nullptr);
-    return out;
-}
-
-std::wstring escaped(const std::wstring& text) {
-    std::wstring out;
-    for (wchar_t c : text) {
-        if (c == L'\\') {
-            out += L"\\\\";
-        } else if (c == L'\r') {
-            out += L"\\r";
-        } else if (c == L'\n') {
-            out += L"\\n";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 // One line per event, written through at once so that a test reads it while the box runs.
 void logEvent(const std::wstring& event) {
     if (!g_log) return;
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%llu ", static_cast<unsigned long long>(GetTickCount64()));
-    const std::string line = stamp + toUtf8(event) + "\n";
+    const std::string line = stamp + standin::toUtf8(event) + "\n";
     DWORD written = 0;
     WriteFile(g_log.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
@@ -82,7 +58,7 @@ LRESULT CALLBACK inputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
             logEvent(kind + hex(static_cast<unsigned>(wParam), 2));
             if (message == WM_KEYDOWN && wParam == VK_RETURN) {
                 // Enter sends: the text leaves the box, as it leaves the client's.
-                logEvent(L"send " + escaped(boxText(box)));
+                logEvent(L"send " + standin::escapeLogText(boxText(box)));
                 SetWindowTextW(box, L"");
                 return 0;
             }
@@ -93,7 +69,7 @@ LRESULT CALLBACK inputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
             if (wParam == L'\r') return 0;  // Enter sent the text; it adds no line break
             break;
         case WM_PASTE:
-            logEvent(L"paste " + escaped(clipboardText(box)));
+            logEvent(L"paste " + standin::escapeLogText(clipboardText(box)));
             break;
     }
     return CallWindowProcW(g_editProc, box, message, wParam, lParam);

@@ -3,6 +3,8 @@
 #include <atomic>
 #include <sstream>
 
+#include "log_text.h"
+
 namespace standin {
 namespace {
 
@@ -11,37 +13,6 @@ std::wstring folderOfThisExecutable() {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder = path;
     return folder.substr(0, folder.find_last_of(L"\\/") + 1);
-}
-
-std::wstring fromUtf8(const std::string& bytes) {
-    if (bytes.empty()) return {};
-    const int size = static_cast<int>(bytes.size());
-    const int units = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, &text[0], units);
-    return text;
-}
-
-std::string toUtf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, &out[0], bytes, nullptr, nullptr);
-    return out;
-}
-
-std::wstring unescaped(const std::wstring& text) {
-    std::wstring out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\\' && i + 1 < text.size()) {
-            const wchar_t next = text[++i];
-            out += next == L'r' ? L'\r' : next == L'n' ? L'\n' : next;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
 }
 
 // Quoted as CommandLineToArgvW reads it back.
@@ -131,9 +102,24 @@ std::vector<LogEntry> readLog(const std::wstring& path) {
     while (std::getline(lines, line)) {
         const std::size_t space = line.find(' ');
         if (space == std::string::npos) continue;
-        entries.push_back({std::stoull(line.substr(0, space)), unescaped(fromUtf8(line.substr(space + 1)))});
+        entries.push_back(
+            {std::stoull(line.substr(0, space)), unescapeLogText(fromUtf8(line.substr(space + 1)))});
     }
     return entries;
+}
+
+void pressKey(BYTE vk) {
+    keybd_event(vk, 0, 0, 0);
+    keybd_event(vk, 0, KEYEVENTF_KEYUP, 0);
+}
+
+bool waitForForeground(HWND window, DWORD timeoutMs) {
+    const ULONGLONG start = GetTickCount64();
+    while (GetForegroundWindow() != window) {
+        if (GetTickCount64() - start >= timeoutMs) return false;
+        Sleep(5);
+    }
+    return true;
 }
 
 StandIn::StandIn(std::vector<std::wstring> arguments) {

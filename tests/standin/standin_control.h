@@ -34,6 +34,11 @@ LRESULT sendCommand(HWND window, const std::wstring& command, DWORD timeoutMs = 
 // The entries of an input log; none when the file is missing.
 std::vector<LogEntry> readLog(const std::wstring& path);
 
+// Keyboard input for tests that type into the stand-in: one key down and up, through keybd_event.
+void pressKey(BYTE vk);
+// Waits until `window` is the foreground window (under Wine it becomes so a few ms after the request).
+bool waitForForeground(HWND window, DWORD timeoutMs = 1000);
+
 class StandIn {
 public:
     // Starts the stand-in with these arguments, adding "--log" with a fresh file unless given, and waits

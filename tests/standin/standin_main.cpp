@@ -11,6 +11,7 @@
 #include <string>
 
 #include "input_box.h"
+#include "log_text.h"
 #include "standin_protocol.h"
 #include "standin_tree.h"
 
@@ -54,14 +55,6 @@ Options parseCommandLine() {
     }
     LocalFree(args);
     return options;
-}
-
-std::wstring fromUtf8(const char* bytes, int size) {
-    if (size <= 0) return {};
-    const int units = MultiByteToWideChar(CP_UTF8, 0, bytes, size, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes, size, &text[0], units);
-    return text;
 }
 
 LRESULT runCommand(const std::wstring& command) {
@@ -108,8 +101,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_COPYDATA: {
             const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
             if (data->dwData != standin::kCommandTag) return 0;
-            return runCommand(
-                fromUtf8(static_cast<const char*>(data->lpData), static_cast<int>(data->cbData)));
+            return runCommand(standin::fromUtf8(static_cast<const char*>(data->lpData), data->cbData));
         }
         case kBusyMessage:
             Sleep(static_cast<DWORD>(wParam));

@@ -137,17 +137,6 @@ TEST(StandInControl, HideShowTitleAndClose) {
 
 namespace {
 
-void press(BYTE vk) {
-    keybd_event(vk, 0, 0, 0);
-    keybd_event(vk, 0, KEYEVENTF_KEYUP, 0);
-}
-
-bool bringToFront(HWND window) {
-    SetForegroundWindow(window);
-    for (int i = 0; i < 100 && GetForegroundWindow() != window; ++i) Sleep(20);
-    return GetForegroundWindow() == window;
-}
-
 bool putOnClipboard(HWND owner, const std::wstring& text) {
     if (!OpenClipboard(owner)) return false;
     EmptyClipboard();
@@ -166,11 +155,12 @@ bool putOnClipboard(HWND owner, const std::wstring& text) {
 TEST(StandInInputBox, LogsKeysAndTheSentTextInOrder) {
     StandIn client;
     ASSERT_TRUE(client.started());
-    ASSERT_TRUE(bringToFront(client.window()));
+    SetForegroundWindow(client.window());
+    ASSERT_TRUE(standin::waitForForeground(client.window()));
     const ULONGLONG before = GetTickCount64();
-    press('A');
-    press('B');
-    press(VK_RETURN);
+    standin::pressKey('A');
+    standin::pressKey('B');
+    standin::pressKey(VK_RETURN);
     ASSERT_TRUE(client.waitForEvent(L"keyup 0D"));
     const std::vector<std::wstring> expected = {L"keydown 41", L"char 0061", L"keyup 41",   L"keydown 42",
                                                 L"char 0062",  L"keyup 42",  L"keydown 0D", L"send ab",
@@ -188,11 +178,12 @@ TEST(StandInInputBox, LogsAPastedTextAndSendsIt) {
     ASSERT_TRUE(client.started());
     HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(putOnClipboard(owner, L"你好\\\r\n世界"));
-    ASSERT_TRUE(bringToFront(client.window()));
+    SetForegroundWindow(client.window());
+    ASSERT_TRUE(standin::waitForForeground(client.window()));
     keybd_event(VK_CONTROL, 0, 0, 0);
-    press('V');
+    standin::pressKey('V');
     keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-    press(VK_RETURN);
+    standin::pressKey(VK_RETURN);
     ASSERT_TRUE(client.waitForEvent(L"keyup 0D"));
     std::vector<std::wstring> texts;
     for (const std::wstring& event : client.events()) {

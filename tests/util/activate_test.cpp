@@ -9,23 +9,12 @@ using standin::StandIn;
 
 namespace {
 
-// The foreground changes once the window's thread has handled its activation: a few ms under Wine.
-bool becomesForeground(HWND window) {
-    for (int i = 0; i < 100 && GetForegroundWindow() != window; ++i) Sleep(10);
-    return GetForegroundWindow() == window;
-}
-
 bool isAttachedTo(HWND window) {
     // Detaching fails when the threads were not attached; re-attach when they were.
     const DWORD owner = GetWindowThreadProcessId(window, nullptr);
     if (!AttachThreadInput(owner, GetCurrentThreadId(), FALSE)) return false;
     AttachThreadInput(owner, GetCurrentThreadId(), TRUE);
     return true;
-}
-
-void press(BYTE vk) {
-    keybd_event(vk, 0, 0, 0);
-    keybd_event(vk, 0, KEYEVENTF_KEYUP, 0);
 }
 
 }  // namespace
@@ -37,7 +26,7 @@ TEST(ActivateWindow, BringsTheWindowToTheFrontAndDetachesAgain) {
     ASSERT_TRUE(second.started());
     for (const StandIn* client : {&first, &second, &first}) {
         activateWindow(client->window());
-        EXPECT_TRUE(becomesForeground(client->window()));
+        EXPECT_TRUE(standin::waitForForeground(client->window()));
         EXPECT_FALSE(isAttachedTo(client->window()));
     }
 }
@@ -48,11 +37,11 @@ TEST(ActivateWindow, KeysSynthesizedRightAfterReachTheActivatedWindow) {
     ASSERT_TRUE(first.started());
     ASSERT_TRUE(second.started());
     SetForegroundWindow(second.window());
-    ASSERT_TRUE(becomesForeground(second.window()));
+    ASSERT_TRUE(standin::waitForForeground(second.window()));
 
     activateWindow(first.window());
-    press('X');
-    press(VK_RETURN);
+    standin::pressKey('X');
+    standin::pressKey(VK_RETURN);
     EXPECT_TRUE(first.waitForEvent(L"send x"));
     EXPECT_TRUE(second.events().empty());
 }
@@ -65,7 +54,7 @@ TEST(ActivateWindow, NoWindowOrAGoneOneLeavesTheFrontAsItWas) {
     const HWND gone = closed.window();
     closed.close();
     SetForegroundWindow(client.window());
-    ASSERT_TRUE(becomesForeground(client.window()));
+    ASSERT_TRUE(standin::waitForForeground(client.window()));
 
     activateWindow(nullptr);
     activateWindow(gone);
