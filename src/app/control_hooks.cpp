@@ -60,6 +60,10 @@ LRESULT CALLBACK escapeProcedure(HWND control, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-void forwardNotificationsToParent(HWND groupBox) { subclass(groupBox, forwardingProcedure); }
+void forwardNotificationsToParent(HWND groupBox) {
+    subclass(groupBox, forwardingProcedure);
+}
 
-void closeWindowOnEscape(HWND control) { subclass(control, escapeProcedure); }
+void closeWindowOnEscape(HWND control) {
+    subclass(control, escapeProcedure);
+}

@@ -5,23 +5,23 @@
 namespace control_ids {
 
 enum : int {
-    remarkGroup = 1001,   // 分组框1
-    clientLabel,          // 标签3
-    clientCombo,          // 组合框1
-    rescanLabel,          // 标签4
-    friendLabel,          // 标签1
-    nicknameBox,          // 编辑框_好友昵称
-    refreshHintLabel,     // 标签5
-    dockLeftRadio,        // 单选框_左
-    remarkHintLabel,      // 标签2
-    dockRightRadio,       // 单选框_右
-    remarkBox,            // 编辑框_备注
-    saveButton,           // 按钮1
-    statusLabel,          // 透明标签1
-    quickReplyGroup,      // 分组框2
-    replyInputBox,        // 编辑框1
-    addButton,            // 按钮_新增
-    replyList,            // 超级列表框1
+    remarkGroup = 1001,  // 分组框1
+    clientLabel,         // 标签3
+    clientCombo,         // 组合框1
+    rescanLabel,         // 标签4
+    friendLabel,         // 标签1
+    nicknameBox,         // 编辑框_好友昵称
+    refreshHintLabel,    // 标签5
+    dockLeftRadio,       // 单选框_左
+    remarkHintLabel,     // 标签2
+    dockRightRadio,      // 单选框_右
+    remarkBox,           // 编辑框_备注
+    saveButton,          // 按钮1
+    statusLabel,         // 透明标签1
+    quickReplyGroup,     // 分组框2
+    replyInputBox,       // 编辑框1
+    addButton,           // 按钮_新增
+    replyList,           // 超级列表框1
 };
 
 // Timer ids of the main window.

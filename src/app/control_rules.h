@@ -5,7 +5,9 @@
 namespace control_rules {
 
 // Heights and sizes: a negative value is applied as 0.
-inline int nonNegative(int value) { return value < 0 ? 0 : value; }
+inline int nonNegative(int value) {
+    return value < 0 ? 0 : value;
+}
 
 // A drop-down selection written by the program, limited to -1 (nothing) .. entryCount - 1.
 int clampSelection(int requested, int entryCount);

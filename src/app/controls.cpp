@@ -50,8 +50,12 @@ void Control::setHeight(int height) {
     moveAndSize(handle_, rect);
 }
 
-int WindowFrame::left() const { return windowRect(handle_).left; }
-int WindowFrame::top() const { return windowRect(handle_).top; }
+int WindowFrame::left() const {
+    return windowRect(handle_).left;
+}
+int WindowFrame::top() const {
+    return windowRect(handle_).top;
+}
 int WindowFrame::width() const {
     const RECT rect = windowRect(handle_);
     return rect.right - rect.left;
@@ -76,7 +80,9 @@ void WindowFrame::setTopmost(bool topmost) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-Text EditBox::text() const { return windowText(handle_); }
+Text EditBox::text() const {
+    return windowText(handle_);
+}
 
 void EditBox::setText(const Text& text) {
     // The box's own EN_CHANGE (sent by some boxes for a program's write, not by others) is held back
@@ -92,33 +98,54 @@ void EditBox::nativeContentChanged() {
     if (!writing_ && contentChanged_) contentChanged_();
 }
 
-Text Label::text() const { return windowText(handle_); }
+Text Label::text() const {
+    return windowText(handle_);
+}
 
 void Label::setText(const Text& text) {
     SetWindowTextA(handle_, text.c_str());
-    // A label without a background of its own cannot erase its old text: repaint what lies beneath it
-    // (the parent and any sibling under it), then the label over that.
+    // A label without a background of its own cannot erase its old text: what lies beneath it is painted
+    // again, then the label over that. The order is made here because Wine does not hold a transparent
+    // window's painting back until the windows beneath it have painted.
     if (GetWindowLongPtrA(handle_, GWL_EXSTYLE) & WS_EX_TRANSPARENT) {
+        HWND parent = GetParent(handle_);
         const RECT rect = rectInParent(handle_);
-        RedrawWindow(GetParent(handle_), &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        RedrawWindow(parent, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        RedrawWindow(parent, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
+        for (HWND below = GetWindow(handle_, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
+            UpdateWindow(below);
+        }
+        UpdateWindow(handle_);
     }
 }
 
-bool Label::visible() const { return IsWindowVisible(handle_) != FALSE; }
+bool Label::visible() const {
+    return IsWindowVisible(handle_) != FALSE;
+}
 
-void Label::setVisible(bool visible) { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
+void Label::setVisible(bool visible) {
+    ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
+}
 
-Text Button::caption() const { return windowText(handle_); }
+Text Button::caption() const {
+    return windowText(handle_);
+}
 
-void Button::setCaption(const Text& caption) { SetWindowTextA(handle_, caption.c_str()); }
+void Button::setCaption(const Text& caption) {
+    SetWindowTextA(handle_, caption.c_str());
+}
 
-bool RadioButton::checked() const { return SendMessageA(handle_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool RadioButton::checked() const {
+    return SendMessageA(handle_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void RadioButton::setChecked(bool checked) {
     SendMessageA(handle_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-int ComboBox::selection() const { return static_cast<int>(SendMessageA(handle_, CB_GETCURSEL, 0, 0)); }
+int ComboBox::selection() const {
+    return static_cast<int>(SendMessageA(handle_, CB_GETCURSEL, 0, 0));
+}
 
 void ComboBox::setSelection(int position) {
     // CB_SETCURSEL sends no CBN_SELCHANGE: a selection made by the program raises no event.
@@ -126,13 +153,17 @@ void ComboBox::setSelection(int position) {
     SendMessageA(handle_, CB_SETCURSEL, static_cast<WPARAM>(clamped), 0);
 }
 
-void ComboBox::clear() { SendMessageA(handle_, CB_RESETCONTENT, 0, 0); }
+void ComboBox::clear() {
+    SendMessageA(handle_, CB_RESETCONTENT, 0, 0);
+}
 
 void ComboBox::append(const Text& entry) {
     SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
 }
 
-int ComboBox::count() const { return static_cast<int>(SendMessageA(handle_, CB_GETCOUNT, 0, 0)); }
+int ComboBox::count() const {
+    return static_cast<int>(SendMessageA(handle_, CB_GETCOUNT, 0, 0));
+}
 
 int ListView::currentRow() const {
     return static_cast<int>(SendMessageA(handle_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
@@ -175,18 +206,25 @@ Text ListView::cell(int row, int column) const {
         item.iSubItem = column;
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(buffer.size());
-        const LRESULT copied =
-            SendMessageA(handle_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        if (copied < static_cast<LRESULT>(buffer.size()) - 1) return Text(buffer.data(), copied > 0 ? copied : 0);
+        const LRESULT copied = SendMessageA(handle_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                                            reinterpret_cast<LPARAM>(&item));
+        if (copied < static_cast<LRESULT>(buffer.size()) - 1)
+            return Text(buffer.data(), copied > 0 ? copied : 0);
         buffer.resize(buffer.size() * 2);
     }
 }
 
-void ListView::deleteRow(int row) { SendMessageA(handle_, LVM_DELETEITEM, static_cast<WPARAM>(row), 0); }
+void ListView::deleteRow(int row) {
+    SendMessageA(handle_, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+}
 
-void ListView::deleteAll() { SendMessageA(handle_, LVM_DELETEALLITEMS, 0, 0); }
+void ListView::deleteAll() {
+    SendMessageA(handle_, LVM_DELETEALLITEMS, 0, 0);
+}
 
-int ListView::rowCount() const { return static_cast<int>(SendMessageA(handle_, LVM_GETITEMCOUNT, 0, 0)); }
+int ListView::rowCount() const {
+    return static_cast<int>(SendMessageA(handle_, LVM_GETITEMCOUNT, 0, 0));
+}
 
 void ListView::ensureVisible(int row) {
     SendMessageA(handle_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);

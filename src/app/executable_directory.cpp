@@ -28,4 +28,6 @@ bool noteExecutableDirectory() {
     return !noted.empty() && SetCurrentDirectoryA(currentDirectoryFor(noted).c_str()) != FALSE;
 }
 
-const Text& executableDirectory() { return noted; }
+const Text& executableDirectory() {
+    return noted;
+}

@@ -6,8 +6,14 @@ namespace {
 std::unique_ptr<Globals> theGlobals;
 }
 
-void createGlobals() { theGlobals = std::make_unique<Globals>(); }
+void createGlobals() {
+    theGlobals = std::make_unique<Globals>();
+}
 
-void releaseGlobals() { theGlobals.reset(); }
+void releaseGlobals() {
+    theGlobals.reset();
+}
 
-Globals& globals() { return *theGlobals; }
+Globals& globals() {
+    return *theGlobals;
+}

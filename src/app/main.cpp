@@ -11,7 +11,9 @@
 #include "app/main_window.h"
 
 namespace {
-void uninitializeCom() { OleUninitialize(); }
+void uninitializeCom() {
+    OleUninitialize();
+}
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

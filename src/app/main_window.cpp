@@ -22,8 +22,9 @@ bool MainWindow::create(HINSTANCE instance) {
     // Centred on the primary screen.
     const int left = (GetSystemMetrics(SM_CXSCREEN) - form::kWindowWidth) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - form::kWindowHeight) / 2;
-    HWND window = CreateWindowExA(form::kWindowExStyle, form::kWindowClass, form::kCaption, form::kWindowStyle, left,
-                                  top, form::kWindowWidth, form::kWindowHeight, nullptr, nullptr, instance, this);
+    HWND window =
+        CreateWindowExA(form::kWindowExStyle, form::kWindowClass, form::kCaption, form::kWindowStyle, left,
+                        top, form::kWindowWidth, form::kWindowHeight, nullptr, nullptr, instance, this);
     if (!window) return false;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
@@ -39,7 +40,8 @@ LRESULT CALLBACK MainWindow::windowProcedure(HWND window, UINT message, WPARAM w
         self->controls_.frame.attach(window);
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    return self ? self->handleMessage(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+    return self ? self->handleMessage(message, wParam, lParam)
+                : DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -61,8 +63,8 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
-            return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, wParam,
-                                   lParam);
+            return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message,
+                                   wParam, lParam);
         case WM_KEYDOWN:
             // The window itself has the focus when no control has it; the controls close it themselves.
             if (wParam == VK_ESCAPE) PostMessageA(handle(), WM_CLOSE, 0, 0);
@@ -159,7 +161,9 @@ LRESULT MainWindow::onControlColour(HDC dc, HWND control, UINT message, WPARAM w
     return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
 }
 
-void MainWindow::onDestroy() { finalizeMainWindow(); }
+void MainWindow::onDestroy() {
+    finalizeMainWindow();
+}
 
 void MainWindow::initializeMainWindow() {
     controls_.statusLabel.setText("");
@@ -189,8 +193,8 @@ void MainWindow::showQuickReplyMenu() {
     POINT cursor{};
     GetCursorPos(&cursor);
     // TPM_RIGHTBUTTON: items can be chosen with either button. A chosen item arrives as WM_COMMAND.
-    TrackPopupMenu(quickReplyMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x + 3, cursor.y + 3, 0, handle(),
-                   nullptr);
+    TrackPopupMenu(quickReplyMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x + 3, cursor.y + 3, 0,
+                   handle(), nullptr);
 }
 
 void MainWindow::selectClientInstance() {}

@@ -10,7 +10,6 @@
 #include "app/panel_controls.h"
 #include "util/handles.h"
 
-
 class MainWindow {
 public:
     // Runs last when the window is about to be destroyed and does not return in the program, which
@@ -50,18 +49,18 @@ private:
     void showQuickReplyMenu();
 
     // Filled by the rooms that own them; until then the events reach them and nothing happens.
-    void selectClientInstance();    // client room: the user picked an entry of 组合框1
-    void scanClientInstances();     // client room: 标签4 double-clicked
-    void trackOpenChat();           // client room: tick of 时钟1
-    void lookupRemark();            // remarks room: content of 编辑框_好友昵称 changed
-    void saveRemark();              // remarks room: 按钮1 clicked
-    void addOrUpdateQuickReply();   // replies room: 按钮_新增 clicked
-    void sendQuickReply();          // replies room: 超级列表框1 double-clicked
-    void refreshQuickReplies();     // replies room: menu 刷新 (loadQuickReplies)
-    void deleteQuickReply();        // replies room: menu 删除
-    void editQuickReply();          // replies room: menu 编辑
-    void clearQuickReplies();       // replies room: menu 清空内容
-    void openQuickReplyFile();      // replies room: menu 打开文件
+    void selectClientInstance();   // client room: the user picked an entry of 组合框1
+    void scanClientInstances();    // client room: 标签4 double-clicked
+    void trackOpenChat();          // client room: tick of 时钟1
+    void lookupRemark();           // remarks room: content of 编辑框_好友昵称 changed
+    void saveRemark();             // remarks room: 按钮1 clicked
+    void addOrUpdateQuickReply();  // replies room: 按钮_新增 clicked
+    void sendQuickReply();         // replies room: 超级列表框1 double-clicked
+    void refreshQuickReplies();    // replies room: menu 刷新 (loadQuickReplies)
+    void deleteQuickReply();       // replies room: menu 删除
+    void editQuickReply();         // replies room: menu 编辑
+    void clearQuickReplies();      // replies room: menu 清空内容
+    void openQuickReplyFile();     // replies room: menu 打开文件
 
     EndProcess endProcess_;
     PanelControls controls_;
