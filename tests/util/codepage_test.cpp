@@ -21,7 +21,7 @@ TEST(Codepage, TextToUtf16) {
 
 TEST(Codepage, Utf16ToGbkText) {
     EXPECT_EQ(utf16ToGbkText(bytes({0xAE, 0x5F, 0xE1, 0x4F, 0, 0})), "微信");
-    EXPECT_EQ(utf16ToGbkText(bytes({0xAE, 0x5F, 0xE1, 0x4F})), "微信");  // no terminator: converted whole
+    EXPECT_EQ(utf16ToGbkText(bytes({0xAE, 0x5F, 0xE1, 0x4F})), "微信");   // no terminator: converted whole
     EXPECT_EQ(utf16ToGbkText(bytes({'a', 0, 0, 0, 'b', 0, 0, 0})), "a");  // stops at the first zero unit
     EXPECT_EQ(utf16ToGbkText({}), "");
     EXPECT_EQ(utf16ToGbkText(bytes({0, 0, 'a', 0})), "");

@@ -1,0 +1,115 @@
+#include "util/files.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "support/temp_files.h"
+
+using testfiles::exists;
+using testfiles::folderEntries;
+using testfiles::readBytes;
+using testfiles::TempDir;
+using testfiles::writeBytes;
+
+TEST(CreateFileOfLength, CreatesTheMissingLevelsAndAnEmptyFile) {
+    TempDir dir;
+    const Text file = dir / "微信\\备注\\a.txt";
+    EXPECT_EQ(createFileOfLength(file, 0), 1u);
+    EXPECT_TRUE(isDirectory(dir / "微信"));
+    EXPECT_TRUE(isDirectory(dir / "微信\\备注"));
+    EXPECT_EQ(readBytes(file), Text());
+}
+
+TEST(CreateFileOfLength, CutsOrExtendsAnExistingFile) {
+    TempDir dir;
+    const Text file = dir / "a.txt";
+    ASSERT_TRUE(writeBytes(file, "abcdef"));
+    EXPECT_EQ(createFileOfLength(file, 3), 1u);
+    EXPECT_EQ(readBytes(file), Text("abc"));
+    EXPECT_EQ(createFileOfLength(file, 5), 1u);
+    EXPECT_EQ(readBytes(file), Text("abc\0\0", 5));
+    EXPECT_EQ(createFileOfLength(file, 0), 1u);
+    EXPECT_EQ(readBytes(file), Text());
+}
+
+TEST(CreateFileOfLength, FailureLeavesNoNewFileAndKeepsAnOldOne) {
+    TempDir dir;
+    const Text fresh = dir / "fresh.txt";
+    EXPECT_EQ(createFileOfLength(fresh, -1), static_cast<std::uint32_t>(ERROR_NEGATIVE_SEEK));
+    EXPECT_FALSE(exists(fresh));
+
+    const Text old = dir / "old.txt";
+    ASSERT_TRUE(writeBytes(old, "keep me"));
+    EXPECT_EQ(createFileOfLength(old, -1), static_cast<std::uint32_t>(ERROR_NEGATIVE_SEEK));
+    EXPECT_EQ(readBytes(old), Text("keep me"));
+}
+
+TEST(CreateFileOfLength, ADirectoryGivesTheSystemErrorAndStaysADirectory) {
+    TempDir dir;
+    EXPECT_EQ(createFileOfLength(dir.path(), 0), static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(isDirectory(dir.path()));
+}
+
+TEST(CreateFileOfLength, TrailByteBackslashDoesNotSplitAName) {
+    TempDir dir;
+    const Text name = "\x81\x5C.txt";  // 乗.txt: its second byte is 0x5C
+    const Text file = dir / ("sub\\" + name);
+    EXPECT_EQ(directoryOfPath(file), dir / "sub\\");
+    EXPECT_EQ(createFileOfLength(file, 0), 1u);
+    EXPECT_EQ(folderEntries(dir.path()), TextArray({"sub"}));
+    EXPECT_EQ(folderEntries(dir / "sub"), TextArray({name}));
+}
+
+// The quick reply file is the executable's directory with "/快捷回复.txt" appended: the forward slash is
+// no separator here, so the directory part is the folder above, and the system puts the file inside.
+TEST(CreateFileOfLength, QuickReplyPathWithForwardSlash) {
+    TempDir parent;
+    const Text exeDirectory = parent / "app";
+    ASSERT_TRUE(CreateDirectoryA(exeDirectory.c_str(), nullptr));
+    const Text file = exeDirectory + "/快捷回复.txt";
+    EXPECT_EQ(directoryOfPath(file), parent.path() + "\\");
+    EXPECT_EQ(createFileOfLength(file, 0), 1u);
+    EXPECT_EQ(folderEntries(exeDirectory), TextArray({"快捷回复.txt"}));
+    EXPECT_EQ(folderEntries(parent.path()), TextArray({"app"}));
+
+    // A missing executable directory is not created through the forward slash.
+    EXPECT_EQ(createFileOfLength(parent / "gone/快捷回复.txt", 0),
+              static_cast<std::uint32_t>(ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(folderEntries(parent.path()), TextArray({"app"}));
+}
+
+TEST(DirectoryOfPath, ExistingDirectoryLastBackslashOrNothing) {
+    TempDir dir;
+    EXPECT_EQ(directoryOfPath(dir.path()), dir.path());
+    EXPECT_EQ(directoryOfPath(dir / "x\\y.txt"), dir / "x\\");
+    EXPECT_EQ(directoryOfPath("y.txt"), "");
+    EXPECT_EQ(directoryOfPath("x\x81\x5Cy"), "");  // 乗: only a trail byte is 0x5C
+    EXPECT_EQ(directoryOfPath(""), "");
+}
+
+TEST(IsDirectory, OnlyExistingDirectories) {
+    TempDir dir;
+    ASSERT_TRUE(writeBytes(dir / "f", "x"));
+    EXPECT_TRUE(isDirectory(dir.path()));
+    EXPECT_FALSE(isDirectory(dir / "f"));
+    EXPECT_FALSE(isDirectory(dir / "missing"));
+    EXPECT_FALSE(isDirectory(""));
+}
+
+TEST(CreateDirectoryTree, LevelsUpToATrailingBackslashAndNothingForShortPaths) {
+    TempDir dir;
+    EXPECT_TRUE(createDirectoryTree(dir / "a\\b\\"));
+    EXPECT_TRUE(isDirectory(dir / "a\\b"));
+    EXPECT_TRUE(createDirectoryTree(dir / "a\\b"));  // existing levels are fine
+
+    // Fewer than three characters: nothing is created, even where it could be.
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    ASSERT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));
+    EXPECT_FALSE(createDirectoryTree("ab"));
+    EXPECT_FALSE(exists(dir / "ab"));
+    EXPECT_TRUE(createDirectoryTree("abc"));
+    SetCurrentDirectoryA(current);
+    EXPECT_TRUE(isDirectory(dir / "abc"));
+    EXPECT_FALSE(createDirectoryTree(""));
+}
