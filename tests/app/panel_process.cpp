@@ -39,30 +39,21 @@ PanelProcess::~PanelProcess() {
         TerminateProcess(process_.get(), 1);
         WaitForSingleObject(process_.get(), 5000);
     }
-    process_.reset();
-    if (!folder_.empty()) {
-        DeleteFileA((folder_ + "\\marrowpad.exe").c_str());
-        RemoveDirectoryA(folder_.c_str());
-    }
 }
 
 bool PanelProcess::start() {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    folder_ = std::string(temp) + "marrowpad-" + std::to_string(GetCurrentProcessId()) + "-" +
-              std::to_string(GetTickCount());
-    if (!CreateDirectoryA(folder_.c_str(), nullptr)) return false;
-    const std::string executable = folder_ + "\\marrowpad.exe";
-    if (!CopyFileA((testProgramFolder() + "\\marrowpad.exe").c_str(), executable.c_str(), FALSE))
+    const std::string executable = folder_ / "marrowpad.exe";
+    if (!CopyFileA((testProgramFolder() + "\\marrowpad.exe").c_str(), executable.c_str(), FALSE)) {
         return false;
+    }
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
     std::string commandLine = "\"" + executable + "\"";
-    // Started from elsewhere: the panel makes its own folder current.
-    if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, temp,
-                        &startup, &started)) {
+    // Started from the test's folder: the panel makes its own folder current.
+    if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        testProgramFolder().c_str(), &startup, &started)) {
         return false;
     }
     CloseHandle(started.hThread);

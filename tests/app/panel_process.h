@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "support/temp_files.h"
 #include "util/handles.h"
 
 class PanelProcess {
@@ -13,7 +14,7 @@ public:
     PanelProcess() = default;
     PanelProcess(const PanelProcess&) = delete;
     PanelProcess& operator=(const PanelProcess&) = delete;
-    // Ends the process when it still runs and removes its folder.
+    // Ends the process when it still runs; its folder goes with it.
     ~PanelProcess();
 
     // Copies marrowpad.exe (beside this test program) into a new temporary folder, starts it with another
@@ -28,7 +29,7 @@ public:
     DWORD waitForExit(DWORD milliseconds) const;
 
 private:
-    std::string folder_;
+    testfiles::TempDir folder_;
     handles::unique_handle process_;
     DWORD processId_ = 0;
     HWND window_ = nullptr;
