@@ -18,7 +18,7 @@ constexpr Look kTransparent{CLR_INVALID, true};
 constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE;
 constexpr DWORD kMultiLineEdit = ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP;
 
-struct ControlSpec {
+struct FormEntry {
     int id;
     int parentId;  // 0: the main window
     const char* windowClass;
@@ -31,7 +31,7 @@ struct ControlSpec {
 
 // In creation order; a later control lies above an earlier one where they overlap (按钮1 and 透明标签1
 // sit inside the lower right corner of 编辑框_备注).
-constexpr ControlSpec kControls[] = {
+constexpr FormEntry kControls[] = {
     // 分组框1
     {id::remarkGroup, 0, WC_BUTTONA, "", BS_GROUPBOX, 0, 0, 0, 340, 350, kSystemLook},
     // 标签3
@@ -109,17 +109,17 @@ struct Column {
 constexpr Column kReplyColumns[] = {{"序号", 40}, {"内容", 280}};
 
 // The group boxes are the containers of the form: the only controls placed in the main window itself.
-bool isGroupBox(const ControlSpec& spec) {
-    return spec.parentId == 0;
+bool isGroupBox(const FormEntry& entry) {
+    return entry.parentId == 0;
 }
 
-HWND createControl(const ControlSpec& spec, HWND parent) {
+HWND createControl(const FormEntry& entry, HWND parent) {
     // Group boxes clip the controls they hold; every control clips its overlapping siblings, except a
     // transparent one, which lets what lies beneath show through.
-    const DWORD clipping = isGroupBox(spec) ? WS_CLIPCHILDREN | WS_CLIPSIBLINGS : WS_CLIPSIBLINGS;
+    const DWORD clipping = isGroupBox(entry) ? WS_CLIPCHILDREN | WS_CLIPSIBLINGS : WS_CLIPSIBLINGS;
     HWND control = CreateWindowExA(
-        spec.exStyle, spec.windowClass, spec.text, WS_CHILD | WS_VISIBLE | clipping | spec.style, spec.x,
-        spec.y, spec.width, spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+        entry.exStyle, entry.windowClass, entry.text, WS_CHILD | WS_VISIBLE | clipping | entry.style, entry.x,
+        entry.y, entry.width, entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
     if (!control) return nullptr;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
@@ -147,11 +147,11 @@ void setUpReplyList(HWND list) {
 
 bool build(HWND mainWindow, PanelControls& controls) {
     controls.frame.attach(mainWindow);
-    for (const ControlSpec& spec : kControls) {
-        HWND parent = spec.parentId == 0 ? mainWindow : GetDlgItem(mainWindow, spec.parentId);
-        HWND control = createControl(spec, parent);
+    for (const FormEntry& entry : kControls) {
+        HWND parent = entry.parentId == 0 ? mainWindow : GetDlgItem(mainWindow, entry.parentId);
+        HWND control = createControl(entry, parent);
         if (!control) return false;
-        if (isGroupBox(spec)) {
+        if (isGroupBox(entry)) {
             forwardNotificationsToParent(control);
         } else {
             closeWindowOnEscape(control);
@@ -201,9 +201,9 @@ handles::unique_hmenu buildQuickReplyMenu() {
 }
 
 const Look* lookOf(int controlId) {
-    for (const ControlSpec& spec : kControls) {
-        if (spec.id != controlId) continue;
-        return spec.look.text == CLR_INVALID && !spec.look.transparent ? nullptr : &spec.look;
+    for (const FormEntry& entry : kControls) {
+        if (entry.id != controlId) continue;
+        return entry.look.text == CLR_INVALID && !entry.look.transparent ? nullptr : &entry.look;
     }
     return nullptr;
 }
