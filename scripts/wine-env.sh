@@ -9,6 +9,7 @@ WINE64=/usr/lib/wine/wine64
 export WINE64
 
 _marrowpad_pids=()
+_marrowpad_own_display=""
 _marrowpad_cleanup() {
   wineserver -k >/dev/null 2>&1 || true
   for p in "${_marrowpad_pids[@]}"; do kill "$p" >/dev/null 2>&1 || true; done
@@ -17,7 +18,8 @@ trap _marrowpad_cleanup EXIT
 
 # start_display [own]: use $DISPLAY when set (unless "own"), else a new Xvfb on a free display number.
 start_display() {
-  if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != own ]; then return; fi
+  if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != own ]; then _marrowpad_own_display=""; return; fi
+  _marrowpad_own_display=1
   local fdfile; fdfile="$(mktemp)"
   Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
   _marrowpad_pids+=($!)
@@ -28,9 +30,15 @@ start_display() {
 
 # A persistent wineserver, warmed up by one wine command before any test harness starts wine itself
 # (a harness that started the first wine process of a persistent server was seen to hang).
+# The warm-up also tells Wine whether a window manager looks after its windows: on our own Xvfb none does,
+# and a managed window waits about 2 s for one at every hide or destroy.
 start_wineserver() {
   wineserver -p
-  "$WINE64" cmd /c exit >/dev/null 2>&1 || true
+  if [ -n "$_marrowpad_own_display" ]; then
+    "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
+  else
+    "$WINE64" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
+  fi
 }
 
 # Windows path of a Linux path, as the programs under Wine see it.

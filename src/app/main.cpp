@@ -1,4 +1,36 @@
-// Entry point of the panel.
+// Start-up of the panel: the process environment, the globals, the main window and the message loop.
+// The run ends inside the main window's destroy handler, through std::exit, which runs the exit routines
+// registered here: releaseGlobals first, then the COM uninitialisation.
+#include <ole2.h>
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include <cstdlib>
+
+#include "app/executable_directory.h"
+#include "app/globals.h"
+#include "app/main_window.h"
+
+namespace {
+void uninitializeCom() {
+    OleUninitialize();
+}
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // COM in a single-threaded apartment on this GUI thread, for the accessibility calls.
+    if (SUCCEEDED(OleInitialize(nullptr))) std::atexit(uninitializeCom);
+    // The database and the quick reply file are found beside the executable.
+    noteExecutableDirectory();
+    createGlobals();
+    std::atexit(releaseGlobals);
+
+    MainWindow mainWindow;
+    if (!mainWindow.create(instance)) return 0;
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}

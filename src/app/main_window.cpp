@@ -1,0 +1,211 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include "app/control_ids.h"
+#include "app/form.h"
+
+namespace id = control_ids;
+
+bool MainWindow::create(HINSTANCE instance) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (!GetClassInfoExA(instance, form::kWindowClass, &windowClass)) {
+        windowClass.lpfnWndProc = windowProcedure;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = form::kWindowClass;
+        if (!RegisterClassExA(&windowClass)) return false;
+    }
+    // Centred on the primary screen.
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - form::kWindowWidth) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - form::kWindowHeight) / 2;
+    HWND window =
+        CreateWindowExA(form::kWindowExStyle, form::kWindowClass, form::kCaption, form::kWindowStyle, left,
+                        top, form::kWindowWidth, form::kWindowHeight, nullptr, nullptr, instance, this);
+    if (!window) return false;
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    // Set-up runs with the panel on screen, so that a WeChat window it activates ends up in front.
+    initializeMainWindow();
+    return true;
+}
+
+LRESULT CALLBACK MainWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->controls_.frame.attach(window);
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return self ? self->handleMessage(message, wParam, lParam)
+                : DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return onCreate() ? 0 : -1;
+        case WM_SIZE:
+            onSize();
+            return 0;
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_NOTIFY:
+            onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            return 0;
+        case WM_TIMER:
+            onTimer(wParam);
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message,
+                                   wParam, lParam);
+        case WM_KEYDOWN:
+            // The window itself has the focus when no control has it; the controls close it themselves.
+            if (wParam == VK_ESCAPE) PostMessageA(handle(), WM_CLOSE, 0, 0);
+            return 0;
+        case WM_DESTROY:
+            onDestroy();
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrA(handle(), GWLP_USERDATA, 0);
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(handle(), message, wParam, lParam);
+}
+
+bool MainWindow::onCreate() {
+    quickReplyMenu_ = form::buildQuickReplyMenu();
+    if (!quickReplyMenu_ || !form::build(handle(), controls_)) return false;
+    controls_.nicknameBox.onContentChanged([this] { lookupRemark(); });
+    formReady_ = true;
+    return true;
+}
+
+void MainWindow::onSize() {
+    if (formReady_) layOutQuickReplyGroup();
+}
+
+void MainWindow::onCommand(int controlId, int code) {
+    switch (controlId) {
+        case id::clientCombo:
+            if (code == CBN_SELCHANGE) selectClientInstance();
+            break;
+        case id::rescanLabel:
+            if (code == STN_DBLCLK) scanClientInstances();
+            break;
+        case id::nicknameBox:
+            if (code == EN_CHANGE) controls_.nicknameBox.nativeContentChanged();
+            break;
+        case id::remarkBox:
+            if (code == EN_CHANGE) controls_.remarkBox.nativeContentChanged();
+            break;
+        case id::replyInputBox:
+            if (code == EN_CHANGE) controls_.replyInputBox.nativeContentChanged();
+            break;
+        case id::saveButton:
+            if (code == BN_CLICKED) saveRemark();
+            break;
+        case id::addButton:
+            if (code == BN_CLICKED) addOrUpdateQuickReply();
+            break;
+        case id::menuRefresh:
+            refreshQuickReplies();
+            break;
+        case id::menuDelete:
+            deleteQuickReply();
+            break;
+        case id::menuEdit:
+            editQuickReply();
+            break;
+        case id::menuClear:
+            clearQuickReplies();
+            break;
+        case id::menuOpenFile:
+            openQuickReplyFile();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::onNotify(const NMHDR& header) {
+    if (header.idFrom != id::replyList) return;
+    // A left press needs nothing of ours: the list selects the row under it by itself.
+    if (header.code == NM_DBLCLK) sendQuickReply();
+    if (header.code == NM_RCLICK) showQuickReplyMenu();
+}
+
+void MainWindow::onTimer(UINT_PTR timerId) {
+    if (timerId == id::trackTimer) trackOpenChat();
+}
+
+LRESULT MainWindow::onControlColour(HDC dc, HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const form::Look* look = form::lookOf(GetDlgCtrlID(control));
+    if (!look) return DefWindowProcA(handle(), message, wParam, lParam);
+    const bool edit = message == WM_CTLCOLOREDIT;
+    if (look->text != CLR_INVALID) SetTextColor(dc, look->text);
+    if (look->transparent) {
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    }
+    const int background = edit ? COLOR_WINDOW : COLOR_BTNFACE;
+    SetBkColor(dc, GetSysColor(background));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
+}
+
+void MainWindow::onDestroy() {
+    finalizeMainWindow();
+}
+
+void MainWindow::initializeMainWindow() {
+    controls_.statusLabel.setText("");
+    // Then, in this order, each step's outcome ignored:
+    //   remarks room: openRemarkStore
+    //   replies room: ensureQuickReplyFile
+    //   client room:  scanClientInstances(); if (controls_.clientCombo.count() > 0) selectClientInstance();
+    //   replies room: loadQuickReplies
+}
+
+void MainWindow::finalizeMainWindow() {
+    // remarks room: closeRemarkStore (the record set, then the database)
+    endProcess_(0);
+}
+
+void MainWindow::layOutQuickReplyGroup() {
+    PanelControls& c = controls_;
+    const int windowHeight = c.frame.height();
+    const int remarkGroupHeight = c.remarkGroup.height();
+    const int inputHeight = c.replyInputBox.height();
+    c.quickReplyGroup.setHeight(windowHeight - remarkGroupHeight - inputHeight + 15);
+    // From the height as applied: a negative one became 0.
+    c.replyList.setHeight(c.quickReplyGroup.height() - inputHeight);
+}
+
+void MainWindow::showQuickReplyMenu() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    // TPM_RIGHTBUTTON: items can be chosen with either button. A chosen item arrives as WM_COMMAND.
+    TrackPopupMenu(quickReplyMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x + 3, cursor.y + 3, 0,
+                   handle(), nullptr);
+}
+
+void MainWindow::selectClientInstance() {}
+void MainWindow::scanClientInstances() {}
+void MainWindow::trackOpenChat() {}
+void MainWindow::lookupRemark() {}
+void MainWindow::saveRemark() {}
+void MainWindow::addOrUpdateQuickReply() {}
+void MainWindow::sendQuickReply() {}
+void MainWindow::refreshQuickReplies() {}
+void MainWindow::deleteQuickReply() {}
+void MainWindow::editQuickReply() {}
+void MainWindow::clearQuickReplies() {}
+void MainWindow::openQuickReplyFile() {}

@@ -1,0 +1,88 @@
+#include "panel_process.h"
+
+#include "app/control_ids.h"
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK findPanelWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[32] = {};
+    char caption[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, caption, sizeof caption);
+    if (owner == search->processId && std::string(className) == "Quorvel" &&
+        std::string(caption) == "Marrowpad" && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string testProgramFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+PanelProcess::~PanelProcess() {
+    if (process_ && waitForExit(0) == STILL_ACTIVE) {
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+bool PanelProcess::start() {
+    const std::string executable = folder_ / "marrowpad.exe";
+    if (!CopyFileA((testProgramFolder() + "\\marrowpad.exe").c_str(), executable.c_str(), FALSE)) {
+        return false;
+    }
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    std::string commandLine = "\"" + executable + "\"";
+    // Started from the test's folder: the panel makes its own folder current.
+    if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        testProgramFolder().c_str(), &startup, &started)) {
+        return false;
+    }
+    CloseHandle(started.hThread);
+    process_.reset(started.hProcess);
+    processId_ = started.dwProcessId;
+
+    WindowSearch search{processId_, nullptr};
+    const bool shown = waitUntil(
+        [&] {
+            EnumWindows(findPanelWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        15000);
+    window_ = search.found;
+    // Let the set-up that follows the window's creation finish before the test looks.
+    return shown && SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr) != 0;
+}
+
+HWND PanelProcess::control(int id) const {
+    if (HWND direct = GetDlgItem(window_, id)) return direct;
+    for (int group : {control_ids::remarkGroup, control_ids::quickReplyGroup}) {
+        if (HWND inside = GetDlgItem(GetDlgItem(window_, group), id)) return inside;
+    }
+    return nullptr;
+}
+
+DWORD PanelProcess::waitForExit(DWORD milliseconds) const {
+    if (WaitForSingleObject(process_.get(), milliseconds) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.get(), &code);
+    return code;
+}

@@ -1,0 +1,50 @@
+// The real marrowpad.exe, run the way a user runs it: copied into a folder of its own and started there.
+// The tests look at it from outside, through its windows, as a user's tools would.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "support/temp_files.h"
+#include "util/handles.h"
+
+class PanelProcess {
+public:
+    PanelProcess() = default;
+    PanelProcess(const PanelProcess&) = delete;
+    PanelProcess& operator=(const PanelProcess&) = delete;
+    // Ends the process when it still runs; its folder goes with it.
+    ~PanelProcess();
+
+    // Copies marrowpad.exe (beside this test program) into a new temporary folder, starts it with another
+    // current directory, and waits until its main window ("Quorvel", "Marrowpad") is visible.
+    bool start();
+
+    DWORD processId() const { return processId_; }
+    HWND window() const { return window_; }
+    // A control of the main window by its id: a group box, or a control inside one.
+    HWND control(int id) const;
+    // Waits for the process to end; its exit code, or STILL_ACTIVE when it still runs after `milliseconds`.
+    DWORD waitForExit(DWORD milliseconds) const;
+
+private:
+    testfiles::TempDir folder_;
+    handles::unique_handle process_;
+    DWORD processId_ = 0;
+    HWND window_ = nullptr;
+};
+
+// Polls `condition` every 20 ms until it holds or `milliseconds` pass; whether it held.
+template <typename Condition>
+bool waitUntil(Condition condition, DWORD milliseconds = 5000) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start > milliseconds) return false;
+        Sleep(20);
+    }
+}
+
+// The folder of this test program, without a trailing separator.
+std::string testProgramFolder();
