@@ -6,11 +6,15 @@
 
 #include <vector>
 
+#include "access/acc_element.h"
+
 // Members are declared in the reverse of their release order, so that destruction releases them in
 // that order: the record set before its database, then the windows, the element, the field list.
 struct Globals {
     // remarkFields: two SqliteFieldInfo (remarks room), each with the empty name, type 0 and size 0.
-    // clientRoot: an AccElement (access room), empty; bound by selectClientInstance.
+    // The element of currentClientWindow's object, the root of the chat path; empty until
+    // selectClientInstance binds it.
+    AccElement clientRoot;
 
     // The WeChat main window being followed; nullptr for none. Set by selectClientInstance.
     HWND currentClientWindow = nullptr;

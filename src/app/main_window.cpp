@@ -4,6 +4,10 @@
 
 #include "app/control_ids.h"
 #include "app/form.h"
+#include "app/globals.h"
+#include "client/chat_tracker.h"
+#include "client/instances.h"
+#include "client/system_client_paths.h"
 
 namespace id = control_ids;
 
@@ -170,7 +174,8 @@ void MainWindow::initializeMainWindow() {
     // Then, in this order, each step's outcome ignored:
     //   remarks room: openRemarkStore
     //   replies room: ensureQuickReplyFile
-    //   client room:  scanClientInstances(); if (controls_.clientCombo.count() > 0) selectClientInstance();
+    scanClientInstances();
+    if (controls_.clientCombo.count() > 0) selectClientInstance();
     //   replies room: loadQuickReplies
 }
 
@@ -197,9 +202,27 @@ void MainWindow::showQuickReplyMenu() {
                    handle(), nullptr);
 }
 
-void MainWindow::selectClientInstance() {}
-void MainWindow::scanClientInstances() {}
-void MainWindow::trackOpenChat() {}
+void MainWindow::selectClientInstance() {
+    const client::ChoiceListOf<ComboBox> instances(controls_.clientCombo);
+    client::PeriodicTimerOf<Timer> timer(controls_.trackTimer);
+    Globals& g = globals();
+    client::selectClientInstance(instances, g.clientWindows, g.currentClientWindow, g.clientRoot, timer);
+}
+
+void MainWindow::scanClientInstances() {
+    client::ChoiceListOf<ComboBox> instances(controls_.clientCombo);
+    client::scanClientInstances(instances, globals().clientWindows, client::systemClientPaths().account);
+}
+
+void MainWindow::trackOpenChat() {
+    client::TextBoxOf<EditBox> nicknameBox(controls_.nicknameBox);
+    client::DockedWindowOf<WindowFrame> window(controls_.frame);
+    const client::ToggleOf<RadioButton> dockLeft(controls_.dockLeftRadio);
+    client::ToggleOf<RadioButton> dockRight(controls_.dockRightRadio);
+    client::TrackedPanel panel{nicknameBox, {window, dockLeft, dockRight}};
+    const Globals& g = globals();
+    client::trackOpenChat(panel, g.currentClientWindow, g.clientRoot, client::systemClientPaths().chat);
+}
 void MainWindow::lookupRemark() {}
 void MainWindow::saveRemark() {}
 void MainWindow::addOrUpdateQuickReply() {}

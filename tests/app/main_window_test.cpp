@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/control_ids.h"
+#include "app/globals.h"
 #include "screen_capture.h"
 #include "util/message_pump.h"
 
@@ -24,10 +25,12 @@ protected:
     void SetUp() override {
         endCalls = 0;
         endExitCode = -1;
+        createGlobals();
         ASSERT_TRUE(window.create(GetModuleHandleA(nullptr)));
     }
     void TearDown() override {
         if (IsWindow(window.handle())) DestroyWindow(window.handle());
+        releaseGlobals();
     }
 
     MainWindow window{recordEnd};
