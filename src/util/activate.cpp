@@ -3,6 +3,9 @@
 void activateWindow(HWND window) {
     const DWORD self = GetCurrentThreadId();
     const DWORD owner = GetWindowThreadProcessId(window, nullptr);
+    // In front before the activation too: activated from behind, the window's focus went back and forth
+    // under Wine, and a few times in a hundred the desktop was left in front once the dust settled.
+    SetForegroundWindow(window);
     // Attached, the window's thread shares our input state, so SetActiveWindow may act on it.
     AttachThreadInput(owner, self, TRUE);
     SetActiveWindow(window);

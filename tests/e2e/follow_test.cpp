@@ -155,19 +155,17 @@ TEST_F(FollowTest, StaysAboveTheClientExactlyWhileItIsInFront) {
     ASSERT_TRUE(standin::waitForForeground(client.window(), kTickTimeoutMs));
     EXPECT_TRUE(waitUntil([&] { return isTopmost(front); }, kTickTimeoutMs));
 
-    ForegroundWindow other;
-    ASSERT_TRUE(other.bringToFront());
+    TestWindow other;
+    ASSERT_TRUE(bringToFront(other.handle()));
     EXPECT_TRUE(waitUntil([&] { return !isTopmost(front); }, kTickTimeoutMs));
     EXPECT_TRUE(passTicks(front, client.window(), Side::Right, 2));
     EXPECT_FALSE(isTopmost(front));
 
-    SetForegroundWindow(client.window());
-    ASSERT_TRUE(standin::waitForForeground(client.window(), 3000));
+    ASSERT_TRUE(bringToFront(client.window()));
     EXPECT_TRUE(waitUntil([&] { return isTopmost(front); }, kTickTimeoutMs));
 
     // The panel itself in front is not the client in front.
-    SetForegroundWindow(front);
-    ASSERT_TRUE(standin::waitForForeground(front, 3000));
+    ASSERT_TRUE(bringToFront(front));
     EXPECT_TRUE(waitUntil([&] { return !isTopmost(front); }, kTickTimeoutMs));
 }
 

@@ -52,25 +52,34 @@ bool isDockedBeside(HWND panel, const RECT& client, Side side) {
            p.bottom - p.top == client.bottom - client.top + 1;
 }
 
-ForegroundWindow::ForegroundWindow() {
+namespace {
+
+void pumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        Sleep(10);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+}  // namespace
+
+bool bringToFront(HWND window) {
+    SetForegroundWindow(window);
+    const DWORD start = GetTickCount();
+    while (GetForegroundWindow() != window && GetTickCount() - start < 3000) pumpFor(10);
+    pumpFor(200);
+    return GetForegroundWindow() == window;
+}
+
+TestWindow::TestWindow() {
     window_ = CreateWindowExW(0, L"STATIC", L"test window", WS_POPUP | WS_VISIBLE | WS_BORDER, 1200, 700, 200,
                               100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-ForegroundWindow::~ForegroundWindow() {
+TestWindow::~TestWindow() {
     if (window_) DestroyWindow(window_);
-}
-
-bool ForegroundWindow::bringToFront() const {
-    SetForegroundWindow(window_);
-    const DWORD start = GetTickCount();
-    while (GetForegroundWindow() != window_) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        if (GetTickCount() - start > 3000) return false;
-        Sleep(10);
-    }
-    return true;
 }
 
 bool passTicks(HWND panel, HWND client, Side side, int ticks) {

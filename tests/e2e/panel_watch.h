@@ -29,17 +29,19 @@ void doubleClick(HWND label);
 enum class Side { Left, Right };
 bool isDockedBeside(HWND panel, const RECT& client, Side side);
 
-// A window of the test process to bring to the front in place of the client.
-class ForegroundWindow {
+// Makes `window` the foreground window from the test, letting the test's own windows handle what that
+// means for them meanwhile; whether it is in front once that has settled.
+bool bringToFront(HWND window);
+
+// A window of the test process, to bring to the front in place of the client.
+class TestWindow {
 public:
-    ForegroundWindow();
-    ~ForegroundWindow();
-    ForegroundWindow(const ForegroundWindow&) = delete;
-    ForegroundWindow& operator=(const ForegroundWindow&) = delete;
+    TestWindow();
+    ~TestWindow();
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
 
     HWND handle() const { return window_; }
-    // Makes it the foreground window; whether it became so.
-    bool bringToFront() const;
 
 private:
     HWND window_ = nullptr;

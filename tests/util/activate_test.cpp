@@ -31,6 +31,31 @@ TEST(ActivateWindow, BringsTheWindowToTheFrontAndDetachesAgain) {
     }
 }
 
+TEST(ActivateWindow, StaysInFrontActivatedOverAndOverBesideAWindowOfOurOwn) {
+    // The panel has a window of its own on screen, and the panel's ticks run after each activation.
+    HWND own = CreateWindowExA(0, "STATIC", "panel", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 100, 348, 700,
+                               nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(own, nullptr);
+    StandIn first;
+    StandIn second;
+    ASSERT_TRUE(first.started());
+    ASSERT_TRUE(second.started());
+    int lost = 0;
+    for (int round = 0; round < 60; ++round) {
+        HWND target = (round % 2 ? first : second).window();
+        activateWindow(target);
+        // What settles afterwards: the focus events of the activation, handled while messages run.
+        for (int slice = 0; slice < 5; ++slice) {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+            Sleep(20);
+        }
+        if (GetForegroundWindow() != target) ++lost;
+    }
+    EXPECT_EQ(lost, 0) << "activations that did not leave the window in front";
+    DestroyWindow(own);
+}
+
 TEST(ActivateWindow, KeysSynthesizedRightAfterReachTheActivatedWindow) {
     StandIn first;
     StandIn second;
