@@ -4,6 +4,10 @@
 
 #include "app/control_ids.h"
 #include "app/form.h"
+#include "app/globals.h"
+#include "remarks/remark_store.h"
+#include "replies/reply_controls.h"
+#include "replies/reply_store.h"
 
 namespace id = control_ids;
 
@@ -166,16 +170,19 @@ void MainWindow::onDestroy() {
 }
 
 void MainWindow::initializeMainWindow() {
+    Globals& g = globals();
     controls_.statusLabel.setText("");
     // Then, in this order, each step's outcome ignored:
-    //   remarks room: openRemarkStore
-    //   replies room: ensureQuickReplyFile
+    openRemarkStore(g.remarkDatabase, g.remarkDataset, g.remarkFields, dataFolder_);
+    g.quickReplyFile = replies::quickReplyFileIn(dataFolder_);
+    replies::ensureQuickReplyFile(g.quickReplyFile);
     //   client room:  scanClientInstances(); if (controls_.clientCombo.count() > 0) selectClientInstance();
-    //   replies room: loadQuickReplies
+    replies::ReplyListOf<ListView> replyList{controls_.replyList};
+    replies::loadQuickReplies(g.quickReplyFile, replyList);
 }
 
 void MainWindow::finalizeMainWindow() {
-    // remarks room: closeRemarkStore (the record set, then the database)
+    closeRemarkStore(globals().remarkDataset, globals().remarkDatabase);
     endProcess_(0);
 }
 
@@ -200,12 +207,3 @@ void MainWindow::showQuickReplyMenu() {
 void MainWindow::selectClientInstance() {}
 void MainWindow::scanClientInstances() {}
 void MainWindow::trackOpenChat() {}
-void MainWindow::lookupRemark() {}
-void MainWindow::saveRemark() {}
-void MainWindow::addOrUpdateQuickReply() {}
-void MainWindow::sendQuickReply() {}
-void MainWindow::refreshQuickReplies() {}
-void MainWindow::deleteQuickReply() {}
-void MainWindow::editQuickReply() {}
-void MainWindow::clearQuickReplies() {}
-void MainWindow::openQuickReplyFile() {}

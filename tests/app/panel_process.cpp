@@ -25,6 +25,23 @@ BOOL CALLBACK findPanelWindow(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+struct MenuSearch {
+    DWORD threadId;
+    HWND menu;
+};
+
+BOOL CALLBACK findPopupMenu(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<MenuSearch*>(parameter);
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "#32768" && IsWindowVisible(window) &&
+        GetWindowThreadProcessId(window, nullptr) == search->threadId) {
+        search->menu = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 std::string testProgramFolder() {
@@ -85,4 +102,10 @@ DWORD PanelProcess::waitForExit(DWORD milliseconds) const {
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.get(), &code);
     return code;
+}
+
+HWND PanelProcess::visiblePopupMenu() const {
+    MenuSearch search{GetWindowThreadProcessId(window_, nullptr), nullptr};
+    EnumWindows(findPopupMenu, reinterpret_cast<LPARAM>(&search));
+    return search.menu;
 }
