@@ -31,6 +31,10 @@ protected:
         }
         ASSERT_TRUE(panel.start()) << "marrowpad.exe did not show its window";
         list = std::make_unique<remote::ListView>(control(id::replyList));
+        // The list is filled last in the set-up, which may let messages through before.
+        if (content && *content) {
+            ASSERT_TRUE(waitUntil([&] { return list->rowCount() > 0; })) << "the replies were not loaded";
+        }
     }
 
     HWND control(int controlId) const { return panel.control(controlId); }
