@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/window_search.h"
+
 namespace remote {
 
 namespace {
@@ -31,24 +33,6 @@ std::vector<HWND> childrenOf(HWND parent) {
         children.push_back(child);
     }
     return children;
-}
-
-struct BoxSearch {
-    DWORD processId;
-    Text caption;
-    HWND found;
-};
-
-BOOL CALLBACK findBox(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<BoxSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window) && classOf(window) == "#32770" &&
-        textOf(window) == search->caption) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 }  // namespace
@@ -154,9 +138,11 @@ void ListView::doubleClick(POINT at) const {
 HWND findMessageBox(DWORD processId, const Text& caption, DWORD milliseconds) {
     const DWORD start = GetTickCount();
     for (;;) {
-        BoxSearch search{processId, caption, nullptr};
-        EnumWindows(findBox, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
+        HWND box = testwindows::findTopLevel([&](HWND window) {
+            return testwindows::processOf(window) == processId && IsWindowVisible(window) &&
+                   classOf(window) == "#32770" && textOf(window) == caption;
+        });
+        if (box) return box;
         if (GetTickCount() - start > milliseconds) return nullptr;
         Sleep(20);
     }

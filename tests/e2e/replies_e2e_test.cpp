@@ -13,6 +13,7 @@
 #include "panel_process.h"
 #include "remote_controls.h"
 #include "support/temp_files.h"
+#include "support/window_search.h"
 #include "util/handles.h"
 
 namespace id = control_ids;
@@ -161,25 +162,6 @@ TEST_F(RepliesThroughThePanel, RefreshTakesInTheFileAsAnotherEditorLeftIt) {
     EXPECT_EQ(list->currentRow(), 0);
 }
 
-struct EditorSearch {
-    DWORD panelProcess;
-    HWND found;
-};
-
-BOOL CALLBACK findEditorOfTheReplyFile(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<EditorSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char title[256] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (owner != search->panelProcess && IsWindowVisible(window) &&
-        std::string(title).find("快捷回复") != std::string::npos) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Text files open with Notepad on Windows. The Wine prefix of the tests has Notepad's "txtfile" class but
 // no ".txt" entry leading to it (and Wine's HKCR does not take in the user's own classes): where the entry
 // is missing, the test makes it for its own duration.
@@ -220,18 +202,23 @@ TEST_F(RepliesThroughThePanel, OpenFileHandsTheFileToTheShellsEditor) {
     ASSERT_TRUE(association);
     start("甲\r\n");
     chooseFromMenuOn(0, MenuItem::openFile);
-    EditorSearch search{panel.processId(), nullptr};
+    // Another program's window with the file's name in its title.
+    HWND editorWindow = nullptr;
     ASSERT_TRUE(waitUntil(
         [&] {
-            EnumWindows(findEditorOfTheReplyFile, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+            editorWindow = testwindows::findTopLevel([&](HWND window) {
+                char title[256] = {};
+                GetWindowTextA(window, title, sizeof title);
+                return testwindows::processOf(window) != panel.processId() && IsWindowVisible(window) &&
+                       std::string(title).find("快捷回复") != std::string::npos;
+            });
+            return editorWindow != nullptr;
         },
         15000))
         << "no editor window shows the quick reply file";
-    DWORD editorProcess = 0;
-    GetWindowThreadProcessId(search.found, &editorProcess);
-    handles::unique_handle editor(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, editorProcess));
-    PostMessageA(search.found, WM_CLOSE, 0, 0);
+    handles::unique_handle editor(
+        OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, testwindows::processOf(editorWindow)));
+    PostMessageA(editorWindow, WM_CLOSE, 0, 0);
     if (editor && WaitForSingleObject(editor.get(), 5000) != WAIT_OBJECT_0) TerminateProcess(editor.get(), 1);
 
     EXPECT_EQ(shown(), TextArray({"甲"})) << "the list is not reloaded";
