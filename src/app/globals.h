@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "access/acc_element.h"
 #include "remarks/ansi_text_codec.h"
 #include "remarks/sqlite_dataset.h"
 #include "remarks/sqlite_db.h"
@@ -19,7 +20,9 @@ struct Globals {
     std::vector<SqliteFieldInfo> remarkFields = std::vector<SqliteFieldInfo>(2);
     // The quick reply file and what was last read from it; its path is set at start-up.
     replies::QuickReplyFile quickReplyFile;
-    // clientRoot: an AccElement (access room), empty; bound by selectClientInstance.
+    // The element of currentClientWindow's object, the root of the chat path; empty until
+    // selectClientInstance binds it.
+    AccElement clientRoot;
 
     // The WeChat main window being followed; nullptr for none. Set by selectClientInstance.
     HWND currentClientWindow = nullptr;

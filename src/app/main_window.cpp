@@ -8,6 +8,9 @@
 #include "remarks/remark_store.h"
 #include "replies/reply_controls.h"
 #include "replies/reply_store.h"
+#include "client/chat_tracker.h"
+#include "client/instances.h"
+#include "client/system_client_paths.h"
 
 namespace id = control_ids;
 
@@ -176,7 +179,8 @@ void MainWindow::initializeMainWindow() {
     openRemarkStore(g.remarkDatabase, g.remarkDataset, g.remarkFields, dataFolder_);
     g.quickReplyFile = replies::quickReplyFileIn(dataFolder_);
     replies::ensureQuickReplyFile(g.quickReplyFile);
-    //   client room:  scanClientInstances(); if (controls_.clientCombo.count() > 0) selectClientInstance();
+    scanClientInstances();
+    if (controls_.clientCombo.count() > 0) selectClientInstance();
     replies::ReplyListOf<ListView> replyList{controls_.replyList};
     replies::loadQuickReplies(g.quickReplyFile, replyList);
 }
@@ -204,6 +208,24 @@ void MainWindow::showQuickReplyMenu() {
                    handle(), nullptr);
 }
 
-void MainWindow::selectClientInstance() {}
-void MainWindow::scanClientInstances() {}
-void MainWindow::trackOpenChat() {}
+void MainWindow::selectClientInstance() {
+    const client::ChoiceListOf<ComboBox> instances(controls_.clientCombo);
+    client::PeriodicTimerOf<Timer> timer(controls_.trackTimer);
+    Globals& g = globals();
+    client::selectClientInstance(instances, g.clientWindows, g.currentClientWindow, g.clientRoot, timer);
+}
+
+void MainWindow::scanClientInstances() {
+    client::ChoiceListOf<ComboBox> instances(controls_.clientCombo);
+    client::scanClientInstances(instances, globals().clientWindows, client::systemClientPaths().account);
+}
+
+void MainWindow::trackOpenChat() {
+    client::TextBoxOf<EditBox> nicknameBox(controls_.nicknameBox);
+    client::DockedWindowOf<WindowFrame> window(controls_.frame);
+    const client::ToggleOf<RadioButton> dockLeft(controls_.dockLeftRadio);
+    client::ToggleOf<RadioButton> dockRight(controls_.dockRightRadio);
+    client::TrackedPanel panel{nicknameBox, {window, dockLeft, dockRight}};
+    const Globals& g = globals();
+    client::trackOpenChat(panel, g.currentClientWindow, g.clientRoot, client::systemClientPaths().chat);
+}
