@@ -3,7 +3,6 @@
 // quoting come from a build without the sanitizers (scripts/bench.sh). Runs natively and under Wine.
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +13,7 @@
 #include "gbk_test_codec.h"
 #include "remarks/remark_store.h"
 #include "row_by_row_search.h"
+#include "timing.h"
 
 namespace {
 
@@ -52,15 +52,7 @@ void fillTable(const std::string& utf8File, int count) {
 // Median milliseconds of `runs` calls of `action`.
 template <class Action>
 double medianMilliseconds(int runs, Action action) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        action();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return spreadOf(millisecondsOf(runs, action)).median;
 }
 
 // lookupRemark with the search row by row in place of findRemarkRow.
