@@ -46,7 +46,7 @@ TEST_F(FollowTest, FollowsTheFirstInstanceThenTheChosenOneAcrossRescans) {
     EXPECT_TRUE(waitDocked(first.window()));
 
     chooseEntry(combo, 1);
-    EXPECT_TRUE(standin::waitForForeground(second.window(), 3000));
+    EXPECT_TRUE(standin::waitForForeground(second.window(), kTickTimeoutMs));
     EXPECT_TRUE(waitForNickname(L"钱八")) << nickname();
     EXPECT_TRUE(waitDocked(second.window()));
 
@@ -61,7 +61,7 @@ TEST_F(FollowTest, FollowsTheFirstInstanceThenTheChosenOneAcrossRescans) {
 
     // Until the user chooses.
     chooseEntry(combo, 0);
-    EXPECT_TRUE(standin::waitForForeground(first.window(), 3000));
+    EXPECT_TRUE(standin::waitForForeground(first.window(), kTickTimeoutMs));
     EXPECT_TRUE(waitForNickname(L"李四")) << nickname();
     EXPECT_TRUE(waitDocked(first.window()));
 }
@@ -162,12 +162,12 @@ TEST_F(FollowTest, StaysAboveTheClientExactlyWhileItIsInFront) {
     EXPECT_FALSE(isTopmost(front));
 
     SetForegroundWindow(client.window());
-    ASSERT_TRUE(standin::waitForForeground(client.window(), 3000));
+    ASSERT_TRUE(standin::waitForForeground(client.window(), kTickTimeoutMs));
     EXPECT_TRUE(waitUntil([&] { return isTopmost(front); }, kTickTimeoutMs));
 
     // The panel itself in front is not the client in front.
     SetForegroundWindow(front);
-    ASSERT_TRUE(standin::waitForForeground(front, 3000));
+    ASSERT_TRUE(standin::waitForForeground(front, kTickTimeoutMs));
     EXPECT_TRUE(waitUntil([&] { return !isTopmost(front); }, kTickTimeoutMs));
 }
 
