@@ -16,6 +16,22 @@ Text labelledPair(const char* firstLabel, std::int64_t first, const char* second
 
 }  // namespace
 
+const Text& fieldOf(const ElementInfo& info, TestedField field) {
+    switch (field) {
+        case TestedField::name:
+            return info.name;
+        case TestedField::stateText:
+            return info.stateText;
+        case TestedField::roleText:
+            return info.roleText;
+        case TestedField::childId:
+            return info.childId;
+        case TestedField::value:
+            break;
+    }
+    return info.value;
+}
+
 Text nameField(const Text& name) {
     return name.empty() ? Text(kNameless) : name;
 }

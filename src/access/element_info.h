@@ -33,6 +33,11 @@ struct ElementInfo {
     Text size;            // "宽：300 高：20"
 };
 
+// The fields that path conditions test; snapshotField (access/snapshot.h) reads one of them alone.
+enum class TestedField { name, stateText, roleText, childId, value };
+constexpr int kTestedFieldCount = 5;
+const Text& fieldOf(const ElementInfo& info, TestedField field);
+
 // The name field of a record: the name, or "NAMELESS" for the empty name.
 Text nameField(const Text& name);
 // "左：<left> 顶：<top>"; 64-bit numbers, so that differences of positions cannot overflow.

@@ -143,11 +143,16 @@ bool conditionHolds(std::string_view condition, const FieldLookup& field) {
     return true;
 }
 
+std::optional<TestedField> testedField(std::string_view key) {
+    if (key == "n") return TestedField::name;
+    if (key == "s") return TestedField::stateText;
+    if (key == "t") return TestedField::roleText;
+    if (key == "id") return TestedField::childId;
+    if (key == "v") return TestedField::value;
+    return std::nullopt;
+}
+
 const Text* conditionField(const ElementInfo& info, std::string_view key) {
-    if (key == "n") return &info.name;
-    if (key == "s") return &info.stateText;
-    if (key == "t") return &info.roleText;
-    if (key == "id") return &info.childId;
-    if (key == "v") return &info.value;
-    return nullptr;
+    const std::optional<TestedField> field = testedField(key);
+    return field ? &fieldOf(info, *field) : nullptr;
 }

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "access/element_info.h"
@@ -60,5 +61,6 @@ bool clauseHolds(const Clause& clause, const FieldLookup& field);
 bool conditionHolds(std::string_view condition, const FieldLookup& field);
 
 // The snapshot fields that condition keys test: "n" name, "s" stateText, "t" roleText, "id" childId,
-// "v" value. Null for any other key (keys are case-sensitive).
+// "v" value. Nothing, or null, for any other key (keys are case-sensitive).
+std::optional<TestedField> testedField(std::string_view key);
 const Text* conditionField(const ElementInfo& info, std::string_view key);

@@ -1,5 +1,7 @@
 #include "access/path_query.h"
 
+#include <array>
+#include <optional>
 #include <vector>
 
 #include "access/path_grammar.h"
@@ -8,12 +10,13 @@
 namespace {
 
 // The first child of `current` that satisfies the condition, into `found`; false when there is none.
-bool firstMatchingChild(const AccElement& current, std::string_view condition, AccElement& found) {
+bool firstMatchingChild(const AccElement& current, std::string_view condition, ChildTest test,
+                        AccElement& found) {
     std::vector<AccElement> kids;
     const long count = current.children(kids);
     for (long i = 0; i < count; ++i) {
         AccElement& kid = kids[static_cast<std::size_t>(i)];
-        if (matchesCondition(condition, kid)) {
+        if (test(condition, kid)) {
             found = std::move(kid);
             return true;
         }
@@ -23,7 +26,7 @@ bool firstMatchingChild(const AccElement& current, std::string_view condition, A
 
 }  // namespace
 
-bool findByPath(const AccElement& root, std::string_view path, AccElement& out) {
+bool findByPath(const AccElement& root, std::string_view path, AccElement& out, ChildTest test) {
     AccElement current = root.clone();
     TextArray steps;
     splitNonEmpty(path, ">", steps);
@@ -37,7 +40,7 @@ bool findByPath(const AccElement& root, std::string_view path, AccElement& out) 
             current = std::move(next);
         } else if (step.kind == PathStep::Kind::Condition) {
             AccElement next;
-            if (!firstMatchingChild(current, step.condition, next)) return false;
+            if (!firstMatchingChild(current, step.condition, test, next)) return false;
             current = std::move(next);
         }
     }
@@ -46,6 +49,17 @@ bool findByPath(const AccElement& root, std::string_view path, AccElement& out) 
 }
 
 bool matchesCondition(std::string_view condition, const AccElement& element) {
+    std::array<std::optional<Text>, kTestedFieldCount> read;
+    return conditionHolds(condition, [&](std::string_view key) -> const Text* {
+        const std::optional<TestedField> field = testedField(key);
+        if (!field) return nullptr;
+        std::optional<Text>& slot = read[static_cast<std::size_t>(*field)];
+        if (!slot) slot = snapshotField(element, *field);
+        return &*slot;
+    });
+}
+
+bool matchesConditionOnSnapshot(std::string_view condition, const AccElement& element) {
     const ElementInfo info = snapshot(element);
     return conditionHolds(condition, [&info](std::string_view key) { return conditionField(info, key); });
 }

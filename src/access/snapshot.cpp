@@ -12,14 +12,13 @@ ElementInfo snapshot(const AccElement& element) {
     element.location(left, top, width, height);
 
     ElementInfo info;
-    info.childId = std::to_string(element.childId());
-    info.value = element.value();
+    info.childId = snapshotField(element, TestedField::childId);
+    info.value = snapshotField(element, TestedField::value);
     info.childCount = std::to_string(count);
     info.description = element.description();
-    // One read of the name: a second one could find it gone and leave the field empty.
-    info.name = nameField(element.name());
-    info.stateText = element.stateText();
-    info.roleText = element.roleText();
+    info.name = snapshotName(element);
+    info.stateText = snapshotField(element, TestedField::stateText);
+    info.roleText = snapshotField(element, TestedField::roleText);
     info.screenPosition = positionText(left, top);
     info.windowPosition = positionText(std::int64_t{left} - frame.left, std::int64_t{top} - frame.top);
     info.size = sizeText(width, height);
@@ -28,6 +27,27 @@ ElementInfo snapshot(const AccElement& element) {
     info.stateNumber = std::to_string(element.state());
     info.roleNumber = std::to_string(element.role());
     return info;
+}
+
+Text snapshotField(const AccElement& element, TestedField field) {
+    switch (field) {
+        case TestedField::name:
+            return snapshotName(element);
+        case TestedField::stateText:
+            return element.stateText();
+        case TestedField::roleText:
+            return element.roleText();
+        case TestedField::childId:
+            return std::to_string(element.childId());
+        case TestedField::value:
+            break;
+    }
+    return element.value();
+}
+
+Text snapshotName(const AccElement& element) {
+    // One read of the name: a second one could find it gone and leave the field empty.
+    return nameField(element.name());
 }
 
 Bounds windowBounds(HWND window) {

@@ -5,6 +5,9 @@
 #include "app/control_ids.h"
 #include "app/form.h"
 #include "app/globals.h"
+#include "remarks/remark_store.h"
+#include "replies/reply_controls.h"
+#include "replies/reply_store.h"
 #include "client/chat_tracker.h"
 #include "client/instances.h"
 #include "client/system_client_paths.h"
@@ -170,17 +173,20 @@ void MainWindow::onDestroy() {
 }
 
 void MainWindow::initializeMainWindow() {
+    Globals& g = globals();
     controls_.statusLabel.setText("");
     // Then, in this order, each step's outcome ignored:
-    //   remarks room: openRemarkStore
-    //   replies room: ensureQuickReplyFile
+    openRemarkStore(g.remarkDatabase, g.remarkDataset, g.remarkFields, dataFolder_);
+    g.quickReplyFile = replies::quickReplyFileIn(dataFolder_);
+    replies::ensureQuickReplyFile(g.quickReplyFile);
     scanClientInstances();
     if (controls_.clientCombo.count() > 0) selectClientInstance();
-    //   replies room: loadQuickReplies
+    replies::ReplyListOf<ListView> replyList{controls_.replyList};
+    replies::loadQuickReplies(g.quickReplyFile, replyList);
 }
 
 void MainWindow::finalizeMainWindow() {
-    // remarks room: closeRemarkStore (the record set, then the database)
+    closeRemarkStore(globals().remarkDataset, globals().remarkDatabase);
     endProcess_(0);
 }
 
@@ -223,12 +229,3 @@ void MainWindow::trackOpenChat() {
     const Globals& g = globals();
     client::trackOpenChat(panel, g.currentClientWindow, g.clientRoot, client::systemClientPaths().chat);
 }
-void MainWindow::lookupRemark() {}
-void MainWindow::saveRemark() {}
-void MainWindow::addOrUpdateQuickReply() {}
-void MainWindow::sendQuickReply() {}
-void MainWindow::refreshQuickReplies() {}
-void MainWindow::deleteQuickReply() {}
-void MainWindow::editQuickReply() {}
-void MainWindow::clearQuickReplies() {}
-void MainWindow::openQuickReplyFile() {}

@@ -20,13 +20,9 @@ void openRemarkStore(SqliteDB& database, SqliteDataset& dataset, std::vector<Sql
 }
 
 int findRemarkRow(SqliteDataset& dataset, const Text& nickname) {
-    const int rows = dataset.rowCount();
-    for (int row = 1; row <= rows; ++row) {
-        dataset.goTo(row);
-        const std::optional<Text> stored = dataset.readValue(kNicknameColumn);
-        if (stored && *stored == nickname) return row;
-    }
-    return 0;
+    const int row = dataset.findRow(kNicknameColumn, nickname);
+    if (row != 0) dataset.goTo(row);
+    return row;
 }
 
 void lookupRemark(SqliteDataset& dataset, const TextField& nicknameBox, TextField& remarkBox) {

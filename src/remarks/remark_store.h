@@ -26,8 +26,10 @@ using MessageWait = void (*)(unsigned milliseconds);
 void openRemarkStore(SqliteDB& database, SqliteDataset& dataset, std::vector<SqliteFieldInfo>& fields,
                      const Text& directory);
 
-// Row number (from 1) of the first row, by rowid, whose nickname equals `nickname` byte for byte;
-// 0 when none. A stored nickname that cannot be read equals no nickname, not even the empty one.
+// Row number (from 1) of the first row, by rowid, whose nickname equals `nickname` byte for byte, made
+// the current row; 0, and the current row left alone, when there is none. A stored nickname that cannot
+// be read equals no nickname, not even the empty one; a NULL one is the empty nickname. One query,
+// however many rows there are (SqliteDataset::findRow).
 int findRemarkRow(SqliteDataset& dataset, const Text& nickname);
 
 // Shows the remark of the nickname now in `nicknameBox` in `remarkBox`: empty when no row has that

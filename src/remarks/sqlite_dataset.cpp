@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "remarks/sqlite_statement.h"
 #include "remarks/utf8_check.h"
 
@@ -101,13 +103,43 @@ std::optional<Text> SqliteDataset::readValue(const Text& column) const {
                                              "SELECT " + columnNames_[*index] + " FROM " + tableName_ +
                                                  " WHERE _ROWID_ = " + std::to_string(currentRowid()) + " ");
     if (!query || sqlite3_step(query.get()) != SQLITE_ROW) return std::nullopt;
-    if (sqlite3_column_type(query.get(), 0) == SQLITE_NULL) return Text();
-    const unsigned char* bytes = sqlite3_column_text(query.get(), 0);
+    return decodedValue(query.get(), 0);
+}
+
+std::optional<Text> SqliteDataset::decodedValue(sqlite3_stmt* statement, int index) const {
+    if (sqlite3_column_type(statement, index) == SQLITE_NULL) return Text();
+    const unsigned char* bytes = sqlite3_column_text(statement, index);
     if (bytes == nullptr) return std::nullopt;
     const std::string utf8(reinterpret_cast<const char*>(bytes),
-                           static_cast<std::size_t>(sqlite3_column_bytes(query.get(), 0)));
+                           static_cast<std::size_t>(sqlite3_column_bytes(statement, index)));
     if (!isAcceptedUtf8(utf8)) return std::nullopt;
     return database_->codec().fromUtf8(utf8);
+}
+
+int SqliteDataset::findRow(const Text& column, const Text& value) const {
+    const std::optional<std::size_t> index = columnIndex(column);
+    if (!index || rowids_.empty()) return 0;
+    // A Text without a UTF-8 form is what no stored value reads as.
+    const std::optional<std::string> utf8Value = database_->codec().toUtf8(value);
+    if (!utf8Value) return 0;
+    // CAST gives the bytes that readValue gets, whatever the storage class (numbers as their text, a blob's
+    // bytes as they are); COLLATE BINARY compares those bytes even where the column names a collation of
+    // its own. NULL reads as the empty text.
+    const std::string& name = columnNames_[*index];
+    std::string sql = "SELECT _ROWID_, " + name + " FROM " + tableName_ + " WHERE CAST(" + name +
+                      " AS TEXT) = ? COLLATE BINARY ";
+    if (utf8Value->empty()) sql += "OR " + name + " IS NULL ";
+    sql += "ORDER BY _ROWID_ ";
+    SqliteStatement query = prepareStatement(database_->connection(), sql);
+    if (!query || !bindText(query.get(), 1, *utf8Value)) return 0;
+    while (sqlite3_step(query.get()) == SQLITE_ROW) {
+        // Rows added since the last refresh are not the record set's rows.
+        const auto found =
+            std::lower_bound(rowids_.begin(), rowids_.end(), sqlite3_column_int64(query.get(), 0));
+        if (found == rowids_.end() || *found != sqlite3_column_int64(query.get(), 0)) continue;
+        if (decodedValue(query.get(), 1) == value) return static_cast<int>(found - rowids_.begin()) + 1;
+    }
+    return 0;
 }
 
 bool SqliteDataset::edit() {

@@ -12,6 +12,8 @@
 #include "remarks/sqlite_db.h"
 #include "util/gbk_text.h"
 
+struct sqlite3_stmt;
+
 class SqliteDataset {
 public:
     enum class Mode { browse, insert, edit };
@@ -44,6 +46,14 @@ public:
     // readValue, with empty text for nothing.
     Text readText(const Text& column) const { return readValue(column).value_or(Text()); }
 
+    // The row (from 1) of the first row by rowid, among those of the last refresh, whose `column` reads
+    // (readValue) as exactly `value`; 0 when there is none or no such column. The current row stays.
+    // One query instead of one per row: it fetches only the rows whose stored text has the bytes of the
+    // UTF-8 of `value` (and, for the empty value, the NULLs) and reads those as readValue does. That is
+    // enough because the codec converts exactly: a stored value reads as a Text only when the Text
+    // converts back to the very same UTF-8.
+    int findRow(const Text& column, const Text& value) const;
+
     // Edit mode for the current row; false, changing nothing, without one.
     bool edit();
     // Insert mode; false when the record set is not open.
@@ -57,6 +67,8 @@ public:
 
 private:
     std::optional<std::size_t> columnIndex(const Text& column) const;
+    // The value in column `index` of the statement's current result row, read as readValue reads it.
+    std::optional<Text> decodedValue(sqlite3_stmt* statement, int index) const;
     bool hasCurrentRow() const { return currentRow_ >= 1 && currentRow_ <= rowCount(); }
     std::int64_t currentRowid() const { return rowids_[static_cast<std::size_t>(currentRow_ - 1)]; }
     void clearPendingValues() { pendingValues_.assign(columnNames_.size(), std::nullopt); }

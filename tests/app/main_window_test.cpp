@@ -9,6 +9,7 @@
 #include "app/control_ids.h"
 #include "app/globals.h"
 #include "screen_capture.h"
+#include "support/temp_files.h"
 #include "util/message_pump.h"
 
 namespace {
@@ -33,7 +34,9 @@ protected:
         releaseGlobals();
     }
 
-    MainWindow window{recordEnd};
+    // The remark database and the quick reply file of the set-up.
+    testfiles::TempDir dataFolder;
+    MainWindow window{recordEnd, dataFolder.path()};
     PanelControls& c = window.controls();
 };
 

@@ -46,7 +46,7 @@ TEST_F(FollowTest, FollowsTheFirstInstanceThenTheChosenOneAcrossRescans) {
     EXPECT_TRUE(waitDocked(first.window()));
 
     chooseEntry(combo, 1);
-    EXPECT_TRUE(standin::waitForForeground(second.window(), 3000));
+    EXPECT_TRUE(standin::waitForForeground(second.window(), kTickTimeoutMs));
     EXPECT_TRUE(waitForNickname(L"钱八")) << nickname();
     EXPECT_TRUE(waitDocked(second.window()));
 
@@ -61,7 +61,7 @@ TEST_F(FollowTest, FollowsTheFirstInstanceThenTheChosenOneAcrossRescans) {
 
     // Until the user chooses.
     chooseEntry(combo, 0);
-    EXPECT_TRUE(standin::waitForForeground(first.window(), 3000));
+    EXPECT_TRUE(standin::waitForForeground(first.window(), kTickTimeoutMs));
     EXPECT_TRUE(waitForNickname(L"李四")) << nickname();
     EXPECT_TRUE(waitDocked(first.window()));
 }

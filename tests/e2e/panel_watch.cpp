@@ -68,7 +68,7 @@ void pumpFor(DWORD milliseconds) {
 bool bringToFront(HWND window) {
     SetForegroundWindow(window);
     const DWORD start = GetTickCount();
-    while (GetForegroundWindow() != window && GetTickCount() - start < 3000) pumpFor(10);
+    while (GetForegroundWindow() != window && GetTickCount() - start < kTickTimeoutMs) pumpFor(10);
     pumpFor(200);
     return GetForegroundWindow() == window;
 }

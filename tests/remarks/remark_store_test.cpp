@@ -168,14 +168,20 @@ TEST_F(RemarkStoreTest, StatementsAreTheDocumentedOnes) {
     lookUp("Bob");
     save("Bob", "first");
     save("Bob", "second");
-    const std::string select1 = u8"SELECT 昵称 FROM 信息 WHERE _ROWID_ = 1 ";
-    const std::string select2 = u8"SELECT 昵称 FROM 信息 WHERE _ROWID_ = 2 ";
+    lookUp("Alice");
+    lookUp("");
+    const std::string search =
+        u8"SELECT _ROWID_, 昵称 FROM 信息 WHERE CAST(昵称 AS TEXT) = ? COLLATE BINARY ORDER BY _ROWID_ ";
+    const std::string searchEmpty =
+        u8"SELECT _ROWID_, 昵称 FROM 信息 WHERE CAST(昵称 AS TEXT) = ? COLLATE "
+        u8"BINARY OR 昵称 IS NULL ORDER BY _ROWID_ ";
     const std::string columns = u8"SELECT * FROM 信息 LIMIT 0";
     const std::string rowids = u8"SELECT _ROWID_ FROM 信息 ORDER BY _ROWID_ ";
     const std::vector<std::string> expected = {
-        select1,  // lookup
-        select1, u8"INSERT INTO 信息 (昵称,备注) VALUES (?,?)",     columns, rowids, columns, rowids, select1,
-        select2, u8"UPDATE 信息 SET 昵称=?,备注=? WHERE _ROWID_=2", columns, rowids, columns, rowids,
+        search,  // lookup
+        search, u8"INSERT INTO 信息 (昵称,备注) VALUES (?,?)",     columns,     rowids, columns, rowids,
+        search, u8"UPDATE 信息 SET 昵称=?,备注=? WHERE _ROWID_=2", columns,     rowids, columns, rowids,
+        search, u8"SELECT 备注 FROM 信息 WHERE _ROWID_ = 1 ",      searchEmpty,
     };
     EXPECT_EQ(statements, expected);
 }

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and runs each, printing their figures one table after another:
+#   the remark lookup natively (a build of its own without the sanitizers, so that the figures mean
+#   something) and under Wine, then the client figures and the cost of one timer tick against stand-in
+#   WeChat clients under Wine. Takes a few minutes; the tick figures dominate.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$ROOT"
+BUILD="${MARROWPAD_BUILD:-$ROOT/build}"
+export CCACHE_BASEDIR="$(dirname "$ROOT")"
+
+scripts/setup.sh
+
+configure() { # dir, targets (comma-separated), extra cmake arguments...
+  local dir="$1" targets="$2"; shift 2
+  [ -f "$BUILD/$dir/CMakeCache.txt" ] || cmake -S . -B "$BUILD/$dir" -G "Unix Makefiles" "$@" >/dev/null
+  cmake --build "$BUILD/$dir" -j"$(nproc)" --target ${targets//,/ } >/dev/null
+}
+configure native-release remark_lookup_bench -DCMAKE_BUILD_TYPE=Release
+configure x86_64 remark_lookup_bench,client_bench,tick_bench -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  --toolchain cmake/toolchain-x86_64-mingw.cmake
+
+section() { printf '\n== %s\n' "$1"; }
+
+section "remark lookup, native (Linux, Debian's SQLite, iconv GBK)"
+"$BUILD/native-release/bin/remark_lookup_bench"
+
+source scripts/wine-env.sh
+start_display own
+start_wineserver
+
+section "remark lookup, under Wine (the program's SQLite and code page 936)"
+"$WINE64" "$BUILD/x86_64/bin/remark_lookup_bench.exe"
+
+section "following the client, under Wine"
+"$WINE64" "$BUILD/x86_64/bin/client_bench.exe"
+
+section "one timer tick, under Wine"
+"$WINE64" "$BUILD/x86_64/bin/tick_bench.exe"
