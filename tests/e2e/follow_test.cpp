@@ -100,6 +100,32 @@ TEST_F(FollowTest, NicknameBoxFollowsTheOpenChatAndIsWrittenOnlyWhenItChanges) {
     EXPECT_TRUE(waitForNickname(L"LISI")) << nickname();
 }
 
+TEST_F(FollowTest, RemarkBoxShowsTheOpenChatsRemarkAndKeepsWhatIsTypedWhileTheChatStaysOpen) {
+    standin::StandIn client({L"--account", L"张三", L"--chat", L"王五"});
+    ASSERT_TRUE(client.started());
+    startPanel();
+    HWND remarkBox = control(id::remarkBox);
+    ASSERT_TRUE(waitForNickname(L"王五")) << nickname();
+
+    // A remark saved for 王五 through the panel.
+    SendMessageW(remarkBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"老同学，爱喝茶"));
+    ASSERT_TRUE(
+        SendMessageTimeoutW(control(id::saveButton), BM_CLICK, 0, 0, SMTO_NORMAL, kTickTimeoutMs, nullptr));
+
+    client.command(L"chat 李四");
+    EXPECT_TRUE(waitForNickname(L"李四")) << nickname();
+    EXPECT_TRUE(waitUntil([&] { return windowTextOf(remarkBox).empty(); }, kTickTimeoutMs))
+        << "李四 has none";
+    client.command(L"chat 王五");
+    EXPECT_TRUE(waitForNickname(L"王五")) << nickname();
+    EXPECT_TRUE(waitUntil([&] { return windowTextOf(remarkBox) == L"老同学，爱喝茶"; }, kTickTimeoutMs));
+
+    // A remark being typed while the chat stays open is left alone by the ticks.
+    SendMessageW(remarkBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"老同学，爱喝茶，下周"));
+    ASSERT_TRUE(passTicks(panel.window(), client.window(), Side::Right, 3));
+    EXPECT_EQ(windowTextOf(remarkBox), L"老同学，爱喝茶，下周");
+}
+
 TEST_F(FollowTest, ClosedClientGivesNamelessAndTheCornerOfTheScreen) {
     standin::StandIn client({L"--account", L"张三", L"--chat", L"李四"});
     ASSERT_TRUE(client.started());
