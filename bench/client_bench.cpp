@@ -7,7 +7,10 @@
 #include <cstdio>
 #include <functional>
 
+#include "app/controls.h"
+#include "client/chat_tracker.h"
 #include "client/process_list.h"
+#include "client/system_client_paths.h"
 #include "client/window_finder.h"
 #include "standin_control.h"
 #include "standin_reader.h"
@@ -76,6 +79,34 @@ int main() {
                 chatPathMs, first.callsServed() / 50);
     std::printf("account path by index, 5 steps and the name:    %8.3f ms\n",
                 msPerRun(50, [&] { standin::nameBelowClient(first.window(), standin::kAccountPath); }));
+
+    // One tick of the chat tracker against the first stand-in: the chat path and the name, then the docking
+    // of a window of the bench's own (the nickname box is kept in memory; its text does not change).
+    struct MemoryBox final : client::TextBox {
+        Text content;
+        Text text() const override { return content; }
+        void setText(const Text& text) override { content = text; }
+    } nicknameBox;
+    struct Unchecked final : client::Toggle {
+        bool checked() const override { return false; }
+        void setChecked(bool) override {}
+    } dockLeft, dockRight;
+    WindowFrame frame(CreateWindowExA(0, "STATIC", "panel", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 348, 755,
+                                      nullptr, nullptr, nullptr, nullptr));
+    client::DockedWindowOf<WindowFrame> panelWindow(frame);
+    client::TrackedPanel panel{nicknameBox, {panelWindow, dockLeft, dockRight}};
+    AccElement clientRoot;
+    clientRoot.bindWindow(first.window());
+    const Text& chatPath = client::systemClientPaths().chat;
+    first.command(L"resetcalls");
+    const double tickMs =
+        msPerRun(20, [&] { client::trackOpenChat(panel, first.window(), clientRoot, chatPath); });
+    std::printf("one tick (trackOpenChat), chat open:            %8.3f ms (%ld calls served per tick)\n",
+                tickMs, first.callsServed() / 20);
+    first.command(L"nochat");
+    std::printf("one tick, no chat open:                         %8.3f ms\n",
+                msPerRun(20, [&] { client::trackOpenChat(panel, first.window(), clientRoot, chatPath); }));
+    DestroyWindow(frame.handle());
 
     second.command(L"show");
     const double activationMs = msPerRun(10, [&] {

@@ -22,12 +22,13 @@ source scripts/wine-env.sh
 start_display
 start_wineserver
 
-# ---- Stand-in WeChat windows (tests/standin): two instances, so that the panel has clients to follow.
+# ---- Stand-in WeChat windows (tests/standin): two instances with their own accounts and open chats, so
+# that the panel has clients to follow. It follows the first; the drop-down switches to the other.
 STANDIN="$BUILD/x86_64/bin/WeChat.exe"
 if [ -f "$STANDIN" ]; then
-  for _ in 1 2; do
-    "$WINE64" "$STANDIN" >/dev/null 2>&1 &
-  done
+  "$WINE64" "$STANDIN" --account 张三 --chat 李四 >/dev/null 2>&1 &
+  sleep 1  # started in this order, listed in this order
+  "$WINE64" "$STANDIN" --account 王五 --chat 钱八 >/dev/null 2>&1 &
   sleep 2
 else
   echo "run: no stand-in WeChat.exe built yet; the panel starts without a client to follow"
@@ -40,7 +41,7 @@ for _ in $(seq 150); do
   xwininfo -root -tree 2>/dev/null | grep -q '"Marrowpad"' && break
   sleep 0.1
 done
-sleep 1  # time to paint
+sleep 4  # time to find the clients, follow the first one's chat and paint
 import -window root "$RUN/screenshot.png"
 echo "run: screenshot in $RUN/screenshot.png"
 

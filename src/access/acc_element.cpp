@@ -338,7 +338,7 @@ long AccElement::role() const {
 }
 
 Text AccElement::roleText() const {
-    return systemText(GetRoleTextA, static_cast<DWORD>(role()));
+    return systemRoleText(role());
 }
 
 long AccElement::state() const {
@@ -347,13 +347,7 @@ long AccElement::state() const {
 }
 
 Text AccElement::stateText() const {
-    const DWORD state = static_cast<DWORD>(this->state());
-    if (state == 0) return systemText(GetStateTextA, 0);
-    Text text;
-    for (DWORD bit = 1; bit <= 0x10000000; bit <<= 1) {  // the bits above have no text of their own
-        if (state & bit) text += systemText(GetStateTextA, bit) + ",";
-    }
-    return text;
+    return systemStateText(state());
 }
 
 Text AccElement::help() const {
@@ -411,4 +405,18 @@ void AccElement::select(long flags, const AccElement* target) const {
 
 void AccElement::doDefaultAction() const {
     if (IAccessible* const object = addressed()) object->accDoDefaultAction(childArgument());
+}
+
+Text systemRoleText(long role) {
+    return systemText(GetRoleTextA, static_cast<DWORD>(role));
+}
+
+Text systemStateText(long state) {
+    const DWORD bits = static_cast<DWORD>(state);
+    if (bits == 0) return systemText(GetStateTextA, 0);
+    Text text;
+    for (DWORD bit = 1; bit <= 0x10000000; bit <<= 1) {  // the bits above have no text of their own
+        if (bits & bit) text += systemText(GetStateTextA, bit) + ",";
+    }
+    return text;
 }

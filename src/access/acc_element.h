@@ -96,3 +96,8 @@ private:
     ObjectRef object_;        // the element's own object; used only when childId_ is 0
     long childId_ = 0;
 };
+
+// The system's texts for a role and for a state, as roleText() and stateText() give them: GetRoleTextA's
+// text, and GetStateTextA's text for state 0 or those of the set bits, each followed by ",".
+Text systemRoleText(long role);
+Text systemStateText(long state);

@@ -6,19 +6,33 @@
 
 #include <vector>
 
+#include "access/acc_element.h"
+#include "remarks/ansi_text_codec.h"
+#include "remarks/sqlite_dataset.h"
+#include "remarks/sqlite_db.h"
+#include "replies/reply_store.h"
+
 // Members are declared in the reverse of their release order, so that destruction releases them in
-// that order: the record set before its database, then the windows, the element, the field list.
+// that order: the record set before its database, then the windows, the element, the quick reply file and
+// the field list.
 struct Globals {
-    // remarkFields: two SqliteFieldInfo (remarks room), each with the empty name, type 0 and size 0.
-    // clientRoot: an AccElement (access room), empty; bound by selectClientInstance.
+    // The columns of the remark table; openRemarkStore fills both entries.
+    std::vector<SqliteFieldInfo> remarkFields = std::vector<SqliteFieldInfo>(2);
+    // The quick reply file and what was last read from it; its path is set at start-up.
+    replies::QuickReplyFile quickReplyFile;
+    // The element of currentClientWindow's object, the root of the chat path; empty until
+    // selectClientInstance binds it.
+    AccElement clientRoot;
 
     // The WeChat main window being followed; nullptr for none. Set by selectClientInstance.
     HWND currentClientWindow = nullptr;
     // The main windows of the instances in the drop-down, rebuilt whole by scanClientInstances.
     std::vector<HWND> clientWindows;
 
-    // remarkDatabase: a SqliteDB (remarks room) without a connection.
-    // remarkDataset: a SqliteDataset (remarks room), closed.
+    // The remark database and the record set over its table, opened by openRemarkStore and closed by
+    // closeRemarkStore; the record set reads through the database, so it is released first.
+    SqliteDB remarkDatabase{ansiTextCodec()};
+    SqliteDataset remarkDataset;
 };
 
 // Create the globals once, before the main window; release them as an exit routine.

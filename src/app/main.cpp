@@ -24,7 +24,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     createGlobals();
     std::atexit(releaseGlobals);
 
-    MainWindow mainWindow;
+    MainWindow mainWindow(std::exit, executableDirectory());
     if (!mainWindow.create(instance)) return 0;
 
     MSG message;

@@ -4,6 +4,13 @@
 
 #include "app/control_ids.h"
 #include "app/form.h"
+#include "app/globals.h"
+#include "remarks/remark_store.h"
+#include "replies/reply_controls.h"
+#include "replies/reply_store.h"
+#include "client/chat_tracker.h"
+#include "client/instances.h"
+#include "client/system_client_paths.h"
 
 namespace id = control_ids;
 
@@ -166,16 +173,20 @@ void MainWindow::onDestroy() {
 }
 
 void MainWindow::initializeMainWindow() {
+    Globals& g = globals();
     controls_.statusLabel.setText("");
     // Then, in this order, each step's outcome ignored:
-    //   remarks room: openRemarkStore
-    //   replies room: ensureQuickReplyFile
-    //   client room:  scanClientInstances(); if (controls_.clientCombo.count() > 0) selectClientInstance();
-    //   replies room: loadQuickReplies
+    openRemarkStore(g.remarkDatabase, g.remarkDataset, g.remarkFields, dataFolder_);
+    g.quickReplyFile = replies::quickReplyFileIn(dataFolder_);
+    replies::ensureQuickReplyFile(g.quickReplyFile);
+    scanClientInstances();
+    if (controls_.clientCombo.count() > 0) selectClientInstance();
+    replies::ReplyListOf<ListView> replyList{controls_.replyList};
+    replies::loadQuickReplies(g.quickReplyFile, replyList);
 }
 
 void MainWindow::finalizeMainWindow() {
-    // remarks room: closeRemarkStore (the record set, then the database)
+    closeRemarkStore(globals().remarkDataset, globals().remarkDatabase);
     endProcess_(0);
 }
 
@@ -197,15 +208,24 @@ void MainWindow::showQuickReplyMenu() {
                    handle(), nullptr);
 }
 
-void MainWindow::selectClientInstance() {}
-void MainWindow::scanClientInstances() {}
-void MainWindow::trackOpenChat() {}
-void MainWindow::lookupRemark() {}
-void MainWindow::saveRemark() {}
-void MainWindow::addOrUpdateQuickReply() {}
-void MainWindow::sendQuickReply() {}
-void MainWindow::refreshQuickReplies() {}
-void MainWindow::deleteQuickReply() {}
-void MainWindow::editQuickReply() {}
-void MainWindow::clearQuickReplies() {}
-void MainWindow::openQuickReplyFile() {}
+void MainWindow::selectClientInstance() {
+    const client::ChoiceListOf<ComboBox> instances(controls_.clientCombo);
+    client::PeriodicTimerOf<Timer> timer(controls_.trackTimer);
+    Globals& g = globals();
+    client::selectClientInstance(instances, g.clientWindows, g.currentClientWindow, g.clientRoot, timer);
+}
+
+void MainWindow::scanClientInstances() {
+    client::ChoiceListOf<ComboBox> instances(controls_.clientCombo);
+    client::scanClientInstances(instances, globals().clientWindows, client::systemClientPaths().account);
+}
+
+void MainWindow::trackOpenChat() {
+    client::TextBoxOf<EditBox> nicknameBox(controls_.nicknameBox);
+    client::DockedWindowOf<WindowFrame> window(controls_.frame);
+    const client::ToggleOf<RadioButton> dockLeft(controls_.dockLeftRadio);
+    client::ToggleOf<RadioButton> dockRight(controls_.dockRightRadio);
+    client::TrackedPanel panel{nicknameBox, {window, dockLeft, dockRight}};
+    const Globals& g = globals();
+    client::trackOpenChat(panel, g.currentClientWindow, g.clientRoot, client::systemClientPaths().chat);
+}

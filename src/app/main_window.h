@@ -5,10 +5,15 @@
 
 #include <windows.h>
 
-#include <cstdlib>
+#include <utility>
 
 #include "app/panel_controls.h"
+#include "util/gbk_text.h"
 #include "util/handles.h"
+
+namespace replies {
+struct ReplyPanel;
+}
 
 class MainWindow {
 public:
@@ -16,7 +21,10 @@ public:
     // passes std::exit: the process ends there with the exit code given.
     using EndProcess = void (*)(int exitCode);
 
-    explicit MainWindow(EndProcess endProcess = std::exit) : endProcess_(endProcess) {}
+    // The remark database and the quick reply file live in `dataFolder` (no trailing separator): the
+    // executable's folder in the program. The globals must exist while the window does.
+    explicit MainWindow(EndProcess endProcess, Text dataFolder)
+        : endProcess_(endProcess), dataFolder_(std::move(dataFolder)) {}
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -62,7 +70,11 @@ private:
     void clearQuickReplies();      // replies room: menu 清空内容
     void openQuickReplyFile();     // replies room: menu 打开文件
 
+    // Runs one of the quick reply commands on the panel's controls and the quick reply file.
+    void runReplyCommand(void (*command)(replies::ReplyPanel& panel));
+
     EndProcess endProcess_;
+    Text dataFolder_;
     PanelControls controls_;
     handles::unique_hmenu quickReplyMenu_;  // 菜单
     bool formReady_ = false;

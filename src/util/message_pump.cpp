@@ -12,6 +12,10 @@ void processPendingMessages() {
         }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
+        // A timer's message comes only once nothing else waits, so everything that waited has been
+        // dispatched by then. A timer whose handler outlasts its period (a tick against a slow client)
+        // has its next message waiting at once: dispatching that too would never end the pass.
+        if (msg.message == WM_TIMER) return;
     }
 }
 

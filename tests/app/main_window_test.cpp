@@ -7,7 +7,9 @@
 #include <string>
 
 #include "app/control_ids.h"
+#include "app/globals.h"
 #include "screen_capture.h"
+#include "support/temp_files.h"
 #include "util/message_pump.h"
 
 namespace {
@@ -24,13 +26,17 @@ protected:
     void SetUp() override {
         endCalls = 0;
         endExitCode = -1;
+        createGlobals();
         ASSERT_TRUE(window.create(GetModuleHandleA(nullptr)));
     }
     void TearDown() override {
         if (IsWindow(window.handle())) DestroyWindow(window.handle());
+        releaseGlobals();
     }
 
-    MainWindow window{recordEnd};
+    // The remark database and the quick reply file of the set-up.
+    testfiles::TempDir dataFolder;
+    MainWindow window{recordEnd, dataFolder.path()};
     PanelControls& c = window.controls();
 };
 

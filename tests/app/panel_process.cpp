@@ -1,28 +1,20 @@
 #include "panel_process.h"
 
 #include "app/control_ids.h"
+#include "support/window_search.h"
 
 namespace {
 
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
+std::string classOf(HWND window) {
+    char name[32] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
 
-BOOL CALLBACK findPanelWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[32] = {};
+std::string captionOf(HWND window) {
     char caption[32] = {};
-    GetClassNameA(window, className, sizeof className);
     GetWindowTextA(window, caption, sizeof caption);
-    if (owner == search->processId && std::string(className) == "Quorvel" &&
-        std::string(caption) == "Marrowpad" && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+    return caption;
 }
 
 }  // namespace
@@ -60,14 +52,15 @@ bool PanelProcess::start() {
     process_.reset(started.hProcess);
     processId_ = started.dwProcessId;
 
-    WindowSearch search{processId_, nullptr};
     const bool shown = waitUntil(
         [&] {
-            EnumWindows(findPanelWindow, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+            window_ = testwindows::findTopLevel([&](HWND window) {
+                return testwindows::processOf(window) == processId_ && classOf(window) == "Quorvel" &&
+                       captionOf(window) == "Marrowpad" && IsWindowVisible(window);
+            });
+            return window_ != nullptr;
         },
         15000);
-    window_ = search.found;
     // Let the set-up that follows the window's creation finish before the test looks.
     return shown && SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr) != 0;
 }
@@ -85,4 +78,12 @@ DWORD PanelProcess::waitForExit(DWORD milliseconds) const {
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.get(), &code);
     return code;
+}
+
+HWND PanelProcess::visiblePopupMenu() const {
+    const DWORD panelThread = GetWindowThreadProcessId(window_, nullptr);
+    return testwindows::findTopLevel([&](HWND window) {
+        return classOf(window) == "#32768" && IsWindowVisible(window) &&
+               GetWindowThreadProcessId(window, nullptr) == panelThread;
+    });
 }

@@ -21,12 +21,17 @@ public:
     // current directory, and waits until its main window ("Quorvel", "Marrowpad") is visible.
     bool start();
 
+    // The program's folder, where its files appear; it exists before start, to be filled beforehand.
+    const Text& folder() const { return folder_.path(); }
+
     DWORD processId() const { return processId_; }
     HWND window() const { return window_; }
     // A control of the main window by its id: a group box, or a control inside one.
     HWND control(int id) const;
     // Waits for the process to end; its exit code, or STILL_ACTIVE when it still runs after `milliseconds`.
     DWORD waitForExit(DWORD milliseconds) const;
+    // The popup menu the program shows now, or nullptr.
+    HWND visiblePopupMenu() const;
 
 private:
     testfiles::TempDir folder_;

@@ -270,23 +270,6 @@ TEST_F(PanelProcessTest, ClosingTheWindowEndsTheProgramWithExitCodeZero) {
     EXPECT_EQ(panel.waitForExit(10000), 0u);
 }
 
-struct MenuSearch {
-    DWORD threadId;
-    HWND menu;
-};
-
-BOOL CALLBACK findPopupMenu(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<MenuSearch*>(parameter);
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) == "#32768" && IsWindowVisible(window) &&
-        GetWindowThreadProcessId(window, nullptr) == search->threadId) {
-        search->menu = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 TEST_F(PanelProcessTest, RightClickOnTheListPopsUpTheMenuBesideTheCursorAndEscDismissesIt) {
     HWND list = control(id::replyList);
     RECT listRect{};
@@ -296,24 +279,20 @@ TEST_F(PanelProcessTest, RightClickOnTheListPopsUpTheMenuBesideTheCursorAndEscDi
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
     PostMessageA(list, WM_RBUTTONUP, 0, at);
 
-    MenuSearch search{GetWindowThreadProcessId(panel.window(), nullptr), nullptr};
-    ASSERT_TRUE(waitUntil([&] {
-        search.menu = nullptr;
-        EnumWindows(findPopupMenu, reinterpret_cast<LPARAM>(&search));
-        return search.menu != nullptr;
-    })) << "no popup menu";
+    HWND menu = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (menu = panel.visiblePopupMenu()) != nullptr; })) << "no popup menu";
     // Where the system has the cursor now (under Xvfb a position set from a program without windows of its
     // own may not reach the display).
     POINT now{};
     GetCursorPos(&now);
     RECT menuRect{};
-    GetWindowRect(search.menu, &menuRect);
+    GetWindowRect(menu, &menuRect);
     EXPECT_EQ(menuRect.left, now.x + 3);
     EXPECT_EQ(menuRect.top, now.y + 3);
 
     // Esc goes to the menu, not to the panel: the menu closes and the panel stays.
     PostMessageA(list, WM_KEYDOWN, VK_ESCAPE, 1);
-    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(search.menu); })) << "the menu stayed open";
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stayed open";
     EXPECT_EQ(panel.waitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
     EXPECT_TRUE(IsWindowVisible(panel.window()));
 }

@@ -8,14 +8,14 @@
 
 #include "replies/reply_store.h"
 #include "support/temp_files.h"
-#include "win32_controls.h"
+#include "test_panel.h"
 
 class QuickReplyFixture : public ::testing::Test {
 protected:
     testfiles::TempDir exeDirectory;
     replies::QuickReplyFile file = replies::quickReplyFileIn(exeDirectory.path());
     TestPanel controls;
-    replies::ReplyListOf<TestListView> list{controls.list};
+    replies::ReplyListOf<ListView> list{controls.list};
 
     TextArray column(int column) const {
         TextArray texts;

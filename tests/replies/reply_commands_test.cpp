@@ -20,8 +20,8 @@ struct Asked {
 // Message boxes are answered by `answer`.
 class ReplyCommands : public QuickReplyFixture {
 protected:
-    ReplyInputOf<TestTextControl> input{controls.input};
-    ReplyButtonOf<TestTextControl> button{controls.addButton};
+    ReplyInputOf<EditBox> input{controls.input};
+    ReplyButtonOf<Button> button{controls.addButton};
     ReplyPanel panel{file, list, input, button, controls.window()};
     std::vector<Asked> asked;
     int answer = IDOK;

@@ -5,9 +5,9 @@
 #include <thread>
 #include <vector>
 
+#include "test_panel.h"
 #include "util/codepage.h"
 #include "util/message_pump.h"
-#include "win32_controls.h"
 
 using namespace replies;
 
@@ -68,7 +68,7 @@ std::string wideBytes(const ByteBuffer& buffer) {
 class SendQuickReply : public ::testing::Test {
 protected:
     TestPanel panel;
-    ReplyListOf<TestListView> list{panel.list};
+    ReplyListOf<ListView> list{panel.list};
 
     static void SetUpTestSuite() {
         WNDCLASSA windowClass{};
@@ -142,8 +142,7 @@ TEST_F(SendQuickReply, PastesAndSendsTheCurrentReplyIntoTheActivatedWindow) {
     EXPECT_GE(keysSeen[4].time - keysSeen[3].time, 80u) << "a pause between the paste and Enter";
 
     // Ctrl+V pasted the reply, Enter started a new line after it.
-    TestTextControl input(chatInput);
-    EXPECT_EQ(input.text(), "好友你好\r\n");
+    EXPECT_EQ(EditBox(chatInput).text(), "好友你好\r\n");
     EXPECT_EQ(clipboardBytes(CF_TEXT)->substr(0, 9), std::string("好友你好", 9));
 }
 

@@ -80,6 +80,8 @@ LRESULT runCommand(const std::wstring& command) {
         return fake::FakeAccessible::callsServed();
     } else if (verb == L"resetcalls") {
         fake::FakeAccessible::resetCallsServed();
+    } else if (verb == L"acp") {
+        return static_cast<LRESULT>(GetACP());
     } else {
         return 0;
     }
