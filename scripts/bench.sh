@@ -18,7 +18,7 @@ configure() { # dir, targets (comma-separated), extra cmake arguments...
   cmake --build "$BUILD/$dir" -j"$(nproc)" --target ${targets//,/ } >/dev/null
 }
 configure native-release remark_lookup_bench -DCMAKE_BUILD_TYPE=Release
-configure x86_64 remark_lookup_bench,client_bench,tick_bench,busy_client_bench -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+configure x86_64 remark_lookup_bench,client_bench,tick_bench,busy_client_bench,send_bench -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   --toolchain cmake/toolchain-x86_64-mingw.cmake
 
 section() { printf '\n== %s\n' "$1"; }
@@ -38,6 +38,9 @@ section "following the client, under Wine"
 
 section "one timer tick, under Wine"
 "$WINE64" "$BUILD/x86_64/bin/tick_bench.exe"
+
+section "a send through the real program, under Wine"
+"$WINE64" "$BUILD/x86_64/bin/send_bench.exe"
 
 section "ticks while the client does not answer, under Wine"
 "$WINE64" "$BUILD/x86_64/bin/busy_client_bench.exe"
