@@ -57,6 +57,7 @@ double medianMilliseconds(int runs, Action action) {
 
 // lookupRemark with the search row by row in place of findRemarkRow.
 void lookupRowByRow(SqliteDataset& dataset, const TextField& nicknameBox, TextField& remarkBox) {
+    dataset.requery();
     if (dataset.rowCount() == 0) return;
     const int row = findRowOneByOne(dataset, kNicknameColumn, nicknameBox.text());
     remarkBox.setText(row != 0 ? dataset.readText(kRemarkColumn) : Text());

@@ -26,6 +26,8 @@ int findRemarkRow(SqliteDataset& dataset, const Text& nickname) {
 }
 
 void lookupRemark(SqliteDataset& dataset, const TextField& nicknameBox, TextField& remarkBox) {
+    // Rows that another program, a second panel among them, saved since the last refresh count too.
+    dataset.requery();
     if (dataset.rowCount() == 0) return;
     const int row = findRemarkRow(dataset, nicknameBox.text());
     remarkBox.setText(row != 0 ? dataset.readText(kRemarkColumn) : Text());
@@ -35,6 +37,8 @@ void saveRemark(SqliteDataset& dataset, const TextField& nicknameBox, const Text
                 StatusLabel& status, MessageWait wait) {
     const Text nickname = nicknameBox.text();
     const Text remark = remarkBox.text();
+    // A row of this nickname that another program added meanwhile is updated, not hidden behind a second.
+    dataset.requery();
     const int row = findRemarkRow(dataset, nickname);
     // Each step must hold: a row written with only one of its two columns would be a broken row.
     const bool saved = (row != 0 ? dataset.edit() : dataset.addNew()) &&

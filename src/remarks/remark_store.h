@@ -33,7 +33,8 @@ void openRemarkStore(SqliteDB& database, SqliteDataset& dataset, std::vector<Sql
 int findRemarkRow(SqliteDataset& dataset, const Text& nickname);
 
 // Shows the remark of the nickname now in `nicknameBox` in `remarkBox`: empty when no row has that
-// nickname; with no rows at all `remarkBox` keeps its text.
+// nickname; with no rows at all `remarkBox` keeps its text. Lookups and saves first refresh the record
+// set, so that they see the rows that other programs (a second panel) saved meanwhile.
 void lookupRemark(SqliteDataset& dataset, const TextField& nicknameBox, TextField& remarkBox);
 
 // Stores the text of `remarkBox` for the nickname in `nicknameBox` (updating the first row of that

@@ -38,7 +38,14 @@ bool PanelProcess::start() {
     if (!CopyFileA((testProgramFolder() + "\\marrowpad.exe").c_str(), executable.c_str(), FALSE)) {
         return false;
     }
+    return launch(executable);
+}
 
+bool PanelProcess::startBeside(const PanelProcess& first) {
+    return launch(first.folder_ / "marrowpad.exe");
+}
+
+bool PanelProcess::launch(const std::string& executable) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};

@@ -20,9 +20,12 @@ public:
     // Copies marrowpad.exe (beside this test program) into a new temporary folder, starts it with another
     // current directory, and waits until its main window ("Quorvel", "Marrowpad") is visible.
     bool start();
+    // Starts a second copy of the program that `first` runs, from its folder: both work on the same files.
+    bool startBeside(const PanelProcess& first);
 
     // The program's folder, where its files appear; it exists before start, to be filled beforehand.
     const Text& folder() const { return folder_.path(); }
+    HANDLE process() const { return process_.get(); }
 
     DWORD processId() const { return processId_; }
     HWND window() const { return window_; }
@@ -34,6 +37,8 @@ public:
     HWND visiblePopupMenu() const;
 
 private:
+    bool launch(const std::string& executable);
+
     testfiles::TempDir folder_;
     handles::unique_handle process_;
     DWORD processId_ = 0;

@@ -177,13 +177,40 @@ TEST_F(RemarkStoreTest, StatementsAreTheDocumentedOnes) {
         u8"BINARY OR 昵称 IS NULL ORDER BY _ROWID_ ";
     const std::string columns = u8"SELECT * FROM 信息 LIMIT 0";
     const std::string rowids = u8"SELECT _ROWID_ FROM 信息 ORDER BY _ROWID_ ";
+    // Each lookup and save starts with a refresh of the record set.
     const std::vector<std::string> expected = {
-        search,  // lookup
-        search, u8"INSERT INTO 信息 (昵称,备注) VALUES (?,?)",     columns,     rowids, columns, rowids,
-        search, u8"UPDATE 信息 SET 昵称=?,备注=? WHERE _ROWID_=2", columns,     rowids, columns, rowids,
-        search, u8"SELECT 备注 FROM 信息 WHERE _ROWID_ = 1 ",      searchEmpty,
+        columns, rowids, search,  // lookup
+        columns, rowids, search,      u8"INSERT INTO 信息 (昵称,备注) VALUES (?,?)",
+        columns, rowids, columns,     rowids,
+        columns, rowids, search,      u8"UPDATE 信息 SET 昵称=?,备注=? WHERE _ROWID_=2",
+        columns, rowids, columns,     rowids,
+        columns, rowids, search,      u8"SELECT 备注 FROM 信息 WHERE _ROWID_ = 1 ",
+        columns, rowids, searchEmpty,
     };
     EXPECT_EQ(statements, expected);
+}
+
+// A second panel started beside the first works on the same file: each sees what the other saved, and
+// neither hides the other's remark behind a second row of the same nickname.
+TEST_F(RemarkStoreTest, TwoPanelsOnOneFileSeeEachOthersSaves) {
+    open();
+    SqliteDB otherDatabase(gbkTestCodec());
+    SqliteDataset otherDataset;
+    openRemarkStore(otherDatabase, otherDataset, fields, folder.path());
+    FakeField otherNickname, otherRemark;
+    LoggingLabel otherStatus;
+
+    EXPECT_EQ(save("王五", "from the first"), kSaved);
+    otherNickname.setText("王五");
+    otherRemark.setText("typed before");
+    lookupRemark(otherDataset, otherNickname, otherRemark);
+    EXPECT_EQ(otherRemark.text(), "from the first") << "the second panel shows what the first saved";
+
+    otherRemark.setText("from the second");
+    saveRemark(otherDataset, otherNickname, otherRemark, otherStatus, loggedWait);
+    EXPECT_EQ(rows(), u8"1|王五|from the second\n") << "the save updates the row, adding none";
+    EXPECT_EQ(lookUp("王五"), "from the second") << "and the first panel shows it";
+    closeRemarkStore(otherDataset, otherDatabase);
 }
 
 TEST_F(RemarkStoreTest, ASaveMeetingAnotherProgramsLockFailsAndChangesNothing) {

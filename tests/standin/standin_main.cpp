@@ -78,6 +78,10 @@ LRESULT runCommand(const std::wstring& command) {
         PostMessageW(g_main, kBusyMessage, static_cast<WPARAM>(_wtoi(argument.c_str())), 0);
     } else if (verb == L"calls") {
         return fake::FakeAccessible::callsServed();
+    } else if (verb == L"objects") {
+        return fake::FakeAccessible::liveObjects();
+    } else if (verb == L"refs") {
+        return fake::FakeAccessible::referencesHeld();
     } else if (verb == L"resetcalls") {
         fake::FakeAccessible::resetCallsServed();
     } else if (verb == L"acp") {

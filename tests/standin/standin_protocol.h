@@ -6,11 +6,14 @@
 //   --hidden   the main window starts hidden;              --popup also an owned pop-up of the same class
 //
 // Commands: WM_COPYDATA to the main window, dwData kCommandTag, the command as UTF-8 text (no terminator
-// needed). The reply (LRESULT) is 1 when done and 0 for an unknown command, except for "calls" and "acp".
+// needed). The reply (LRESULT) is 1 when done and 0 for an unknown command, except for "calls", "objects", "refs"
+// and "acp".
 //   account NAME   chat NAME   nochat   title TEXT   hide   show   close
 //   busy MS        the GUI thread sleeps MS ms, once the reply is back: a client that does not answer
 //   calls          the number of accessibility calls served since start or "resetcalls"
 //   resetcalls
+//   objects        the accessible objects alive in the stand-in
+//   refs           the references held on them, by its own tree and by other programs through COM
 //   acp            the stand-in's ANSI code page (GetACP), which Wine takes from the process's locale
 //
 // Input log: one line per event, UTF-8, "<GetTickCount64 ms> <event>", events

@@ -6,6 +6,8 @@ namespace fake {
 namespace {
 
 std::atomic<long> g_callsServed{0};
+std::atomic<long> g_liveObjects{0};
+std::atomic<long> g_referencesHeld{0};
 
 // Counts one IAccessible call served by this process.
 void served() { ++g_callsServed; }
@@ -15,11 +17,15 @@ BSTR allocString(const std::wstring& text) { return SysAllocStringLen(text.data(
 }  // namespace
 
 long FakeAccessible::callsServed() { return g_callsServed; }
+long FakeAccessible::liveObjects() { return g_liveObjects; }
+long FakeAccessible::referencesHeld() { return g_referencesHeld; }
 void FakeAccessible::resetCallsServed() { g_callsServed = 0; }
 
 Microsoft::WRL::ComPtr<FakeAccessible> FakeAccessible::create(Props props) {
     Microsoft::WRL::ComPtr<FakeAccessible> node;
     node.Attach(new FakeAccessible(std::move(props)));
+    ++g_liveObjects;
+    ++g_referencesHeld;  // the one that create hands over
     return node;
 }
 
@@ -94,11 +100,16 @@ STDMETHODIMP FakeAccessible::QueryInterface(REFIID riid, void** out) {
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) FakeAccessible::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+STDMETHODIMP_(ULONG) FakeAccessible::AddRef() {
+    ++g_referencesHeld;
+    return static_cast<ULONG>(InterlockedIncrement(&refs_));
+}
 
 STDMETHODIMP_(ULONG) FakeAccessible::Release() {
+    --g_referencesHeld;
     const long left = InterlockedDecrement(&refs_);
     if (left == 0) {
+        --g_liveObjects;
         clearChildren();
         delete this;
     }

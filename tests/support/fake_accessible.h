@@ -56,6 +56,10 @@ public:
     // IAccessible calls served in this process since the last reset (IUnknown and IDispatch not counted).
     static long callsServed();
     static void resetCallsServed();
+    // Objects alive in this process, and the references that all their holders (the tree, other programs
+    // through COM) hold on them together: what grows when a reader leaks references.
+    static long liveObjects();
+    static long referencesHeld();
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
