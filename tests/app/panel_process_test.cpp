@@ -14,6 +14,26 @@ namespace id = control_ids;
 
 namespace {
 
+// Moves the pointer to `point` as the display has it. Wine asks the display where the pointer is once its
+// own record is a little old, and a move made from a thread without a window on the display may not reach
+// the display at all: the panel would then see the pointer where it was before. So the move is made from a
+// thread with a window, and waited for until this thread, reading the display too, sees it settled.
+bool placeCursor(POINT point) {
+    HWND own = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr,
+                               nullptr, nullptr, nullptr);
+    bool placed = false;
+    for (int attempt = 0; attempt < 20 && !placed; ++attempt) {
+        SetCursorPos(point.x, point.y);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        Sleep(250);  // past the age at which the display is asked again
+        POINT now{};
+        placed = GetCursorPos(&now) && now.x == point.x && now.y == point.y;
+    }
+    DestroyWindow(own);
+    return placed;
+}
+
 RECT rectIn(HWND window, HWND container) {
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -274,15 +294,13 @@ TEST_F(PanelProcessTest, RightClickOnTheListPopsUpTheMenuBesideTheCursorAndEscDi
     HWND list = control(id::replyList);
     RECT listRect{};
     GetWindowRect(list, &listRect);
-    SetCursorPos(listRect.left + 100, listRect.top + 80);
+    ASSERT_TRUE(placeCursor({listRect.left + 100, listRect.top + 80})) << "the pointer did not move";
     const LPARAM at = MAKELPARAM(100, 80);
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
     PostMessageA(list, WM_RBUTTONUP, 0, at);
 
     HWND menu = nullptr;
     ASSERT_TRUE(waitUntil([&] { return (menu = panel.visiblePopupMenu()) != nullptr; })) << "no popup menu";
-    // Where the system has the cursor now (under Xvfb a position set from a program without windows of its
-    // own may not reach the display).
     POINT now{};
     GetCursorPos(&now);
     RECT menuRect{};

@@ -171,6 +171,10 @@ bool StandIn::waitForEvent(const std::wstring& event, DWORD timeoutMs) const {
             if (entry.event == event) return true;
         }
         if (GetTickCount64() - start >= timeoutMs) return false;
+        // The caller's own windows are served meanwhile: the owner of what the test put on the clipboard
+        // is asked about it when the stand-in pastes, and the paste waits for the answer.
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
         Sleep(20);
     }
 }

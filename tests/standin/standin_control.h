@@ -61,7 +61,8 @@ public:
 
     std::vector<LogEntry> log() const { return readLog(logPath_); }
     std::vector<std::wstring> events() const;  // the log's events without their times
-    // Waits until `event` has been logged; false when it was not within `timeoutMs`.
+    // Waits until `event` has been logged, handling the calling thread's messages meanwhile; false when it
+    // was not within `timeoutMs`.
     bool waitForEvent(const std::wstring& event, DWORD timeoutMs = 5000) const;
     // Asks the stand-in to close and waits for it to end; it is ended by force after `timeoutMs`. Returns
     // whether it ended by itself with exit code 0.
