@@ -8,6 +8,7 @@
 
 #include "replies/bytes_as_read.h"
 #include "replies/reply_file.h"
+#include "replies/reply_merge.h"
 #include "util/codepage.h"
 #include "util/files.h"
 #include "util/handles.h"
@@ -137,7 +138,14 @@ void saveQuickReplies(QuickReplyFile& file, ReplyList& list) {
         for (int row = 0; row < list.rowCount(); ++row) rows.push_back(list.cell(row, kReplyColumn));
         TextArray shown;
         for (const Text& reply : *file.lastRead) shown.push_back(shownInList(reply));
-        rewriteFile(file.path, serializeReplies(withBytesAsRead(rows, *file.lastRead, shown)));
+        TextArray replies = withBytesAsRead(rows, *file.lastRead, shown);
+        // A second panel or an editor may have changed the file since it was read: this change goes onto
+        // what the file holds now. (A file taken away meanwhile is written again with the list.)
+        Text bytes;
+        if (readWholeFile(file.path, bytes) == ReadResult::read) {
+            replies = mergeReplies(*file.lastRead, replies, parseReplies(bytes));
+        }
+        rewriteFile(file.path, serializeReplies(replies));
     }
     loadQuickReplies(file, list);
 }

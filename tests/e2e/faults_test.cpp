@@ -155,4 +155,23 @@ TEST_F(Faults, AReplyFileTakenAwayIsWrittenAgainWithEveryReplyOnTheNextChange) {
     EXPECT_TRUE(running());
 }
 
+TEST_F(Faults, TwoPanelsAddingRepliesKeepEachOthersReplies) {
+    ASSERT_TRUE(testfiles::writeBytes(panel.folder() + "\\快捷回复.txt", "第一\r\n"));
+    startPanel();
+    PanelProcess second;
+    ASSERT_TRUE(second.startBeside(panel)) << "the second panel did not show its window";
+    remote::ListView firstList(control(id::replyList));
+    remote::ListView secondList(second.control(id::replyList));
+    ASSERT_TRUE(waitUntil([&] { return firstList.rowCount() == 1 && secondList.rowCount() == 1; }));
+
+    ASSERT_TRUE(remote::setText(control(id::replyInputBox), "第一个面板加的"));
+    ASSERT_TRUE(remote::clickAndWait(control(id::addButton)));
+    ASSERT_TRUE(remote::setText(second.control(id::replyInputBox), "第二个面板加的"));
+    ASSERT_TRUE(remote::clickAndWait(second.control(id::addButton)));
+    EXPECT_EQ(testfiles::readBytes(panel.folder() + "\\快捷回复.txt").value_or("missing"),
+              "第一\r\n第一个面板加的\r\n第二个面板加的\r\n");
+    EXPECT_EQ(secondList.column(1), TextArray({"第一", "第一个面板加的", "第二个面板加的"}));
+    EXPECT_EQ(second.waitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+}
+
 }  // namespace

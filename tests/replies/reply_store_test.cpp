@@ -123,6 +123,22 @@ TEST_F(QuickReplyStore, SaveWritesEveryRowWithALineEndAndReloads) {
     EXPECT_EQ(fileBytes(), Text());
 }
 
+// A second panel (or an editor) wrote the file after this list was read from it: a save keeps its replies.
+TEST_F(QuickReplyStore, ReplyWrittenByAnotherProgramMeanwhileSurvivesASave) {
+    loadFrom("第一\r\n第二\r\n");
+    ASSERT_TRUE(testfiles::writeBytes(file.path, "第一\r\n第二\r\n别处加的\r\n"));
+    append("这里加的");
+    saveQuickReplies(file, list);
+    EXPECT_EQ(fileBytes(), Text("第一\r\n第二\r\n别处加的\r\n这里加的\r\n"));
+    EXPECT_EQ(shown(), TextArray({"第一", "第二", "别处加的", "这里加的"}));
+
+    // Deleting a row deletes that reply, wherever the other program's change put it.
+    ASSERT_TRUE(testfiles::writeBytes(file.path, "开头\r\n第一\r\n第二\r\n别处加的\r\n这里加的\r\n"));
+    list.deleteRow(1);  // 第二, as this list shows it
+    saveQuickReplies(file, list);
+    EXPECT_EQ(fileBytes(), Text("开头\r\n第一\r\n别处加的\r\n这里加的\r\n"));
+}
+
 TEST_F(QuickReplyStore, LockedFileIsLeftAsItIsAndTheListShowsIt) {
     const Text content = "a\r\nb\r\n";
     loadFrom(content);
