@@ -23,28 +23,32 @@ configure x86_64 remark_lookup_bench,client_bench,tick_bench,busy_client_bench,s
   --toolchain cmake/toolchain-x86_64-mingw.cmake
 
 section() { printf '\n== %s\n' "$1"; }
+# Runs one benchmark; one that fails is reported and the others still run. The exit status tells.
+failed=0
+bench() { "$@" || { echo "!! $(basename "${@: -1}") failed (exit $?)"; failed=1; }; }
 
 section "remark lookup, native (Linux, Debian's SQLite, iconv GBK)"
-"$BUILD/native-release/bin/remark_lookup_bench"
+bench "$BUILD/native-release/bin/remark_lookup_bench"
 
 source scripts/wine-env.sh
 start_display own
 start_wineserver
 
 section "remark lookup, under Wine (the program's SQLite and code page 936)"
-"$WINE64" "$BUILD/x86_64/bin/remark_lookup_bench.exe"
+bench "$WINE64" "$BUILD/x86_64/bin/remark_lookup_bench.exe"
 
 section "following the client, under Wine"
-"$WINE64" "$BUILD/x86_64/bin/client_bench.exe"
+bench "$WINE64" "$BUILD/x86_64/bin/client_bench.exe"
 
 section "one timer tick, under Wine"
-"$WINE64" "$BUILD/x86_64/bin/tick_bench.exe"
+bench "$WINE64" "$BUILD/x86_64/bin/tick_bench.exe"
 
 section "a send through the real program, under Wine"
-"$WINE64" "$BUILD/x86_64/bin/send_bench.exe"
+bench "$WINE64" "$BUILD/x86_64/bin/send_bench.exe"
 
 section "ticks while the client does not answer, under Wine"
-"$WINE64" "$BUILD/x86_64/bin/busy_client_bench.exe"
+bench "$WINE64" "$BUILD/x86_64/bin/busy_client_bench.exe"
 
 section "the real program: start-up, a thousand ticks, a client that does not answer, under Wine"
-"$WINE64" "$BUILD/x86_64/bin/panel_bench.exe"
+bench "$WINE64" "$BUILD/x86_64/bin/panel_bench.exe"
+exit "$failed"
