@@ -25,7 +25,12 @@ configure x86_64 remark_lookup_bench,client_bench,tick_bench,busy_client_bench,s
 section() { printf '\n== %s\n' "$1"; }
 # Runs one benchmark; one that fails is reported and the others still run. The exit status tells.
 failed=0
-bench() { "$@" || { echo "!! $(basename "${@: -1}") failed (exit $?)"; failed=1; }; }
+bench() {
+  "$@" && return
+  local rc=$?
+  echo "!! $(basename "${@: -1}") failed (exit $rc)"
+  failed=1
+}
 
 section "remark lookup, native (Linux, Debian's SQLite, iconv GBK)"
 bench "$BUILD/native-release/bin/remark_lookup_bench"
