@@ -105,6 +105,33 @@ TEST(StandInControl, CountsTheAccessibilityCallsItServes) {
     EXPECT_EQ(client.callsServed(), 1);
 }
 
+// The panel's benchmark reads growth in these counts as references that the panel leaks, so the stand-in
+// itself must free what it drops: the objects of a chat that is closed or replaced, and the references
+// that a reader in another process held and gave back.
+TEST(StandInControl, CountsItsLiveObjectsAndFreesWhatItDrops) {
+    StandIn client({L"--chat", L"李四"});
+    ASSERT_TRUE(client.started());
+    const LRESULT objects = client.command(L"objects");
+    const LRESULT references = client.command(L"refs");
+    EXPECT_GT(objects, 10);
+    EXPECT_EQ(references, objects) << "one reference each, held by the tree";
+    EXPECT_EQ(client.command(L"chat 王五"), 1);
+    EXPECT_EQ(client.command(L"objects"), objects) << "one chat in place of the other";
+    EXPECT_EQ(client.command(L"nochat"), 1);
+    EXPECT_LT(client.command(L"objects"), objects) << "no chat open";
+    EXPECT_EQ(client.command(L"chat 李四"), 1);
+    EXPECT_EQ(client.command(L"objects"), objects);
+    {
+        ComScope com;
+        ComPtr<IAccessible> window = windowObject(client.window());
+        ASSERT_TRUE(window);
+        EXPECT_GT(client.command(L"refs"), references) << "held from here";
+    }
+    LRESULT left = 0;
+    for (int wait = 0; wait < 100 && (left = client.command(L"refs")) != references; ++wait) Sleep(20);
+    EXPECT_EQ(left, references) << "given back";
+}
+
 TEST(StandInControl, BusyClientDoesNotAnswerForAWhile) {
     StandIn client;
     ASSERT_TRUE(client.started());

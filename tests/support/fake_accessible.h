@@ -114,7 +114,7 @@ private:
     HRESULT readText(const VARIANT& child, std::wstring Props::*field, BSTR* out) const;
     HRESULT writeText(const VARIANT& child, std::wstring Props::*field, BSTR text);
 
-    long refs_ = 1;
+    long refs_ = 0;
     Props props_;
     FakeAccessible* parent_ = nullptr;
     std::vector<Kid> kids_;
