@@ -24,6 +24,7 @@ struct Options {
     std::wstring logPath;
     bool hidden = false;
     bool popup = false;
+    bool enumerator = true;
 };
 
 constexpr UINT kBusyMessage = WM_APP + 1;
@@ -51,6 +52,8 @@ Options parseCommandLine() {
             options.hidden = true;
         } else if (arg == L"--popup") {
             options.popup = true;
+        } else if (arg == L"--no-enumerator") {
+            options.enumerator = false;
         }
     }
     LocalFree(args);
@@ -153,7 +156,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HWND main = CreateWindowExW(0, standin::kWindowClass, options.title.c_str(), WS_OVERLAPPEDWINDOW,
                                 40 + offset, 40 + offset, 816, 639, nullptr, nullptr, instance, nullptr);
     if (!main) return 1;
-    g_tree = std::make_unique<StandInTree>(main, options.account, options.chat);
+    g_tree = std::make_unique<StandInTree>(main, options.account, options.chat, options.enumerator);
     g_main = main;
     g_inputBox = createInputBox(main, options.logPath);
     if (options.popup) {

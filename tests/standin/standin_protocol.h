@@ -1,9 +1,12 @@
 // What the stand-in chat client (WeChat.exe, built from this folder for the tests) understands.
 //
 // Command line:  WeChat.exe [--account NAME] [--chat NAME] [--title TEXT] [--log PATH] [--hidden] [--popup]
+//                            [--no-enumerator]
 //   --account  the account nickname shown (default 张三);  --chat  the open chat (default: none open)
 //   --title    the main window's title (default 微信);      --log   the input log file (default: no log)
 //   --hidden   the main window starts hidden;              --popup also an owned pop-up of the same class
+//   --no-enumerator  no level reports its children through an enumerator, whose one cursor two readers
+//              walking at once would share (see StandInTree)
 //
 // Commands: WM_COPYDATA to the main window, dwData kCommandTag, the command as UTF-8 text (no terminator
 // needed). The reply (LRESULT) is 1 when done and 0 for an unknown command, except for "calls", "objects", "refs"

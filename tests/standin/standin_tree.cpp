@@ -73,8 +73,9 @@ void buildMainPanel(FakeAccessible* client, FakeAccessible*& accountArea, FakeAc
 
 }  // namespace
 
-StandInTree::StandInTree(HWND window, const std::wstring& account, const std::optional<std::wstring>& chat)
-    : hwnd_(window) {
+StandInTree::StandInTree(HWND window, const std::wstring& account, const std::optional<std::wstring>& chat,
+                         bool enumerator)
+    : hwnd_(window), enumerator_(enumerator) {
     Props windowProps = element(L"微信", ROLE_SYSTEM_WINDOW, STATE_SYSTEM_FOCUSABLE);
     window_ = FakeAccessible::create(windowProps);
     window_->window =
@@ -123,7 +124,7 @@ void StandInTree::openChat(const std::wstring& friendName) {
             level->addSimple(element(L"", ROLE_SYSTEM_SEPARATOR, 0, at(310, 60, 800, 61)));
         }
         // One level reports its children as numbers, as some servers do.
-        level->childrenAsNumbers = depth == 5;
+        level->childrenAsNumbers = enumerator_ && depth == 5;
         level = next;
     }
     level->addSimple(

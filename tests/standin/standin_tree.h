@@ -16,7 +16,11 @@
 
 class StandInTree {
 public:
-    StandInTree(HWND window, const std::wstring& account, const std::optional<std::wstring>& chat);
+    // `enumerator`: one level of the chat reports its children through IEnumVARIANT, as some servers do.
+    // Its cursor is the object's own, shared by every reader: two readers walking at once can be handed
+    // each other's children.
+    StandInTree(HWND window, const std::wstring& account, const std::optional<std::wstring>& chat,
+                bool enumerator = true);
 
     IAccessible* windowObject() const { return window_.Get(); }
     IAccessible* clientObject() const { return client_; }
@@ -34,5 +38,6 @@ private:
     fake::FakeAccessible* client_ = nullptr;
     fake::FakeAccessible* accountArea_ = nullptr;
     fake::FakeAccessible* chatArea_ = nullptr;
+    bool enumerator_ = true;
     POINT clientOrigin_{};  // screen position of the client area that the inner locations were laid out for
 };
