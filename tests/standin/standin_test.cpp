@@ -136,6 +136,9 @@ TEST(StandInControl, BusyClientDoesNotAnswerForAWhile) {
     StandIn client;
     ASSERT_TRUE(client.started());
     EXPECT_EQ(client.command(L"busy 1500"), 1);
+    // It falls asleep once it takes the posted message that starts the silence; a message sent now could
+    // overtake that and still be answered.
+    Sleep(300);
     DWORD_PTR reply = 0;
     EXPECT_EQ(SendMessageTimeoutW(client.window(), WM_NULL, 0, 0, SMTO_NORMAL, 200, &reply), 0);
     EXPECT_EQ(client.command(L"calls", 10000), 0) << "answers again once awake";
