@@ -94,7 +94,11 @@ TEST_F(Faults, AClientThatClosesAndStartsAgainIsFollowedOnceChosenAgain) {
     // The client starts again: a rescan lists it, and choosing it follows it.
     standin::StandIn again({L"--account", L"张三", L"--chat", L"李四"});
     ASSERT_TRUE(again.started());
+    again.command(L"resetcalls");
     doubleClick(control(id::rescanLabel));
+    // The drop-down still lists the closed client under the same name until the rescan has run; the rescan
+    // is seen reading the new client's account.
+    ASSERT_TRUE(waitUntil([&] { return again.callsServed() > 0; }, kTickTimeoutMs)) << "no rescan";
     EXPECT_TRUE(waitForEntries({L"张三"}));
     chooseEntry(control(id::clientCombo), 0);
     EXPECT_TRUE(waitForNickname(L"李四")) << nickname();
