@@ -2,15 +2,13 @@
 
 #include <algorithm>
 
+#include "replies/common_ends.h"
+
 namespace replies {
 
 TextArray withBytesAsRead(const TextArray& rows, const TextArray& asRead, const TextArray& asShown) {
     const std::size_t known = std::min(asRead.size(), asShown.size());
-    const std::size_t most = std::min(rows.size(), known);
-    std::size_t head = 0;
-    while (head < most && rows[head] == asShown[head]) ++head;
-    std::size_t tail = 0;
-    while (tail < most - head && rows[rows.size() - 1 - tail] == asShown[known - 1 - tail]) ++tail;
+    const auto [head, tail] = commonEnds(rows, rows.size(), asShown, known);
 
     TextArray replies(asRead.begin(), asRead.begin() + static_cast<std::ptrdiff_t>(head));
     replies.insert(replies.end(), rows.begin() + static_cast<std::ptrdiff_t>(head),

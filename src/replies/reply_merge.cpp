@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "replies/common_ends.h"
+
 namespace replies {
 
 namespace {
@@ -33,11 +35,7 @@ std::optional<std::size_t> placeOf(const Rows& rows, const Rows& run, std::size_
 TextArray mergeReplies(const TextArray& asRead, const TextArray& ours, const TextArray& now) {
     if (now == asRead) return ours;
 
-    const std::size_t most = std::min(asRead.size(), ours.size());
-    std::size_t head = 0;
-    while (head < most && asRead[head] == ours[head]) ++head;
-    std::size_t tail = 0;
-    while (tail < most - head && asRead[asRead.size() - 1 - tail] == ours[ours.size() - 1 - tail]) ++tail;
+    const auto [head, tail] = commonEnds(asRead, asRead.size(), ours, ours.size());
     const Rows replaced = slice(asRead, head, asRead.size() - tail);
     const Rows added = slice(ours, head, ours.size() - tail);
     if (replaced.empty() && added.empty()) return now;

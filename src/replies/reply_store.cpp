@@ -59,11 +59,9 @@ void putBack(const Text& path, std::string_view before) {
     writeAll(file.get(), before);
 }
 
-// Replaces the file's content with `content`. False, with the file as it was, when that cannot be done.
-bool rewriteFile(const Text& path, std::string_view content) {
-    Text before;
-    if (readWholeFile(path, before) == ReadResult::unreadable) return false;
-
+// Replaces the file's content, `before` as just read (empty for a missing file), with `content`. False,
+// with the file as it was, when that cannot be done.
+bool rewriteFile(const Text& path, std::string_view content, std::string_view before) {
     // Empty the file while holding it exclusively. When another program has it open, it stays as it is:
     // appending the list to the old content would give every reply twice.
     {
@@ -133,7 +131,10 @@ void loadQuickReplies(QuickReplyFile& file, ReplyList& list) {
 
 void saveQuickReplies(QuickReplyFile& file, ReplyList& list) {
     // A list that was never read from the file does not hold its replies: writing it would lose them.
-    if (file.lastRead) {
+    // Nor is anything written over a file that cannot be read now.
+    Text before;
+    const ReadResult now = file.lastRead ? readWholeFile(file.path, before) : ReadResult::unreadable;
+    if (now != ReadResult::unreadable) {
         TextArray rows;
         for (int row = 0; row < list.rowCount(); ++row) rows.push_back(list.cell(row, kReplyColumn));
         TextArray shown;
@@ -141,11 +142,8 @@ void saveQuickReplies(QuickReplyFile& file, ReplyList& list) {
         TextArray replies = withBytesAsRead(rows, *file.lastRead, shown);
         // A second panel or an editor may have changed the file since it was read: this change goes onto
         // what the file holds now. (A file taken away meanwhile is written again with the list.)
-        Text bytes;
-        if (readWholeFile(file.path, bytes) == ReadResult::read) {
-            replies = mergeReplies(*file.lastRead, replies, parseReplies(bytes));
-        }
-        rewriteFile(file.path, serializeReplies(replies));
+        if (now == ReadResult::read) replies = mergeReplies(*file.lastRead, replies, parseReplies(before));
+        rewriteFile(file.path, serializeReplies(replies), before);
     }
     loadQuickReplies(file, list);
 }

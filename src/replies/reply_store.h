@@ -28,9 +28,9 @@ void ensureQuickReplyFile(const QuickReplyFile& file);
 void loadQuickReplies(QuickReplyFile& file, ReplyList& list);
 
 // Rewrites the file from the list, then reloads the list. When another program changed the file since it
-// was read, the list's change is made to what the file holds now (see reply_merge.h). Nothing is written over a file that cannot be
-// read or that another program holds open, nor over one that was never read; a write that fails half-way
-// puts the old content back. The reload then shows what the file holds.
+// was read, the list's change is made to what the file holds now (see reply_merge.h). Nothing is written
+// over a file that cannot be read or that another program holds open, nor over one that was never read; a
+// write that fails half-way puts the old content back. The reload then shows what the file holds.
 void saveQuickReplies(QuickReplyFile& file, ReplyList& list);
 
 }  // namespace replies
