@@ -14,7 +14,7 @@ constexpr long kMaxChildren = 1L << 20;
 
 Text textFromBstr(BSTR text) {
     if (!text) return {};
-    return utf16ToText(utf16Buffer(text, SysStringLen(text)), 0, false);
+    return fromWide(text, SysStringLen(text));
 }
 
 // A text property read by `call`(object, BSTR*); empty when there is no object or the call fails.
@@ -59,12 +59,11 @@ ComPtr<IAccessible> accessibleOf(IDispatch* object) {
 }
 
 // The system's text for a role or a state bit: its length first, then the text into a buffer one longer.
-Text systemText(UINT(WINAPI* getText)(DWORD, LPSTR, UINT), DWORD code) {
+Text systemText(UINT(WINAPI* getText)(DWORD, LPWSTR, UINT), DWORD code) {
     const UINT length = getText(code, nullptr, 0);
-    std::string buffer(length + 1, ' ');
-    getText(code, buffer.data(), length + 1);
-    buffer.resize(std::strlen(buffer.c_str()));
-    return buffer;
+    std::wstring buffer(length + 1, L' ');
+    const UINT copied = getText(code, buffer.data(), length + 1);
+    return fromWide(buffer.data(), std::min<std::size_t>(copied, length));
 }
 
 // Binds out to what `container` named as focus, selection or navigation result: a child id inside it, the
@@ -408,15 +407,15 @@ void AccElement::doDefaultAction() const {
 }
 
 Text systemRoleText(long role) {
-    return systemText(GetRoleTextA, static_cast<DWORD>(role));
+    return systemText(GetRoleTextW, static_cast<DWORD>(role));
 }
 
 Text systemStateText(long state) {
     const DWORD bits = static_cast<DWORD>(state);
-    if (bits == 0) return systemText(GetStateTextA, 0);
+    if (bits == 0) return systemText(GetStateTextW, 0);
     Text text;
     for (DWORD bit = 1; bit <= 0x10000000; bit <<= 1) {  // the bits above have no text of their own
-        if (bits & bit) text += systemText(GetStateTextA, bit) + ",";
+        if (bits & bit) text += systemText(GetStateTextW, bit) + ",";
     }
     return text;
 }

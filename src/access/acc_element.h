@@ -97,7 +97,7 @@ private:
     long childId_ = 0;
 };
 
-// The system's texts for a role and for a state, as roleText() and stateText() give them: GetRoleTextA's
-// text, and GetStateTextA's text for state 0 or those of the set bits, each followed by ",".
+// The system's texts for a role and for a state, as roleText() and stateText() give them: GetRoleTextW's
+// text, and GetStateTextW's text for state 0 or those of the set bits, each followed by ","; in GBK.
 Text systemRoleText(long role);
 Text systemStateText(long state);

@@ -4,22 +4,23 @@
 
 namespace {
 
-// Each subclassed window keeps its original procedure in this property. The procedures stay ANSI, as the
-// whole program is.
-constexpr char kOriginalProcedure[] = "Marrowpad.OriginalProcedure";
+// Each subclassed window keeps its original procedure in this property. The windows are Unicode windows and
+// the procedures stay Unicode: an ANSI one would have every text message, typed characters included, pass
+// through the system's code page, which cannot hold the panel's Chinese on most systems.
+constexpr wchar_t kOriginalProcedure[] = L"Marrowpad.OriginalProcedure";
 
 void subclass(HWND window, WNDPROC procedure) {
-    SetPropA(window, kOriginalProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
-    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+    SetPropW(window, kOriginalProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }
 
 LRESULT callOriginal(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kOriginalProcedure));
+    const auto original = reinterpret_cast<WNDPROC>(GetPropW(window, kOriginalProcedure));
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropA(window, kOriginalProcedure);
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        RemovePropW(window, kOriginalProcedure);
     }
-    return CallWindowProcA(original, window, message, wParam, lParam);
+    return CallWindowProcW(original, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK forwardingProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -30,7 +31,7 @@ LRESULT CALLBACK forwardingProcedure(HWND box, UINT message, WPARAM wParam, LPAR
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORLISTBOX:
-            return SendMessageA(GetParent(box), message, wParam, lParam);
+            return SendMessageW(GetParent(box), message, wParam, lParam);
         case WM_ERASEBKGND: {
             // A group box paints only its frame and caption; as a container it also fills the space
             // between its controls, in the main window's background colour.
@@ -45,14 +46,14 @@ LRESULT CALLBACK forwardingProcedure(HWND box, UINT message, WPARAM wParam, LPAR
 }
 
 bool isOpenDropDown(HWND control) {
-    char className[16] = {};
-    GetClassNameA(control, className, sizeof className);
-    return _stricmp(className, "ComboBox") == 0 && SendMessageA(control, CB_GETDROPPEDSTATE, 0, 0);
+    wchar_t className[16] = {};
+    GetClassNameW(control, className, 16);
+    return _wcsicmp(className, L"ComboBox") == 0 && SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0);
 }
 
 LRESULT CALLBACK escapeProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN && wParam == VK_ESCAPE && !isOpenDropDown(control)) {
-        PostMessageA(GetAncestor(control, GA_ROOT), WM_CLOSE, 0, 0);
+        PostMessageW(GetAncestor(control, GA_ROOT), WM_CLOSE, 0, 0);
         return 0;
     }
     return callOriginal(control, message, wParam, lParam);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/control_rules.h"
+#include "util/codepage.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ RECT windowRect(HWND window) {
 // window).
 RECT rectInParent(HWND window) {
     RECT rect = windowRect(window);
-    if (HWND parent = GetParent(window); parent && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) {
+    if (HWND parent = GetParent(window); parent && (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) {
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     }
     return rect;
@@ -30,11 +31,15 @@ void moveAndSize(HWND window, const RECT& rect) {
 }
 
 Text windowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
+    const int length = GetWindowTextLengthW(window);
     if (length <= 0) return Text();
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    const int copied = GetWindowTextA(window, buffer.data(), length + 1);
-    return Text(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = GetWindowTextW(window, buffer.data(), length + 1);
+    return fromWide(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+}
+
+void setWindowText(HWND window, const Text& text) {
+    SetWindowTextW(window, toWide(text).c_str());
 }
 
 }  // namespace
@@ -89,7 +94,7 @@ void EditBox::setText(const Text& text) {
     // during the write, so that the handler runs exactly once whatever the box does.
     const bool outerWrite = writing_;
     writing_ = true;
-    SetWindowTextA(handle_, text.c_str());
+    setWindowText(handle_, text);
     writing_ = outerWrite;
     if (contentChanged_) contentChanged_();
 }
@@ -103,11 +108,11 @@ Text Label::text() const {
 }
 
 void Label::setText(const Text& text) {
-    SetWindowTextA(handle_, text.c_str());
+    setWindowText(handle_, text);
     // A label without a background of its own cannot erase its old text: what lies beneath it is painted
     // again, then the label over that. The order is made here because Wine does not hold a transparent
     // window's painting back until the windows beneath it have painted.
-    if (GetWindowLongPtrA(handle_, GWL_EXSTYLE) & WS_EX_TRANSPARENT) {
+    if (GetWindowLongPtrW(handle_, GWL_EXSTYLE) & WS_EX_TRANSPARENT) {
         HWND parent = GetParent(handle_);
         const RECT rect = rectInParent(handle_);
         RedrawWindow(parent, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -132,102 +137,104 @@ Text Button::caption() const {
 }
 
 void Button::setCaption(const Text& caption) {
-    SetWindowTextA(handle_, caption.c_str());
+    setWindowText(handle_, caption);
 }
 
 bool RadioButton::checked() const {
-    return SendMessageA(handle_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(handle_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void RadioButton::setChecked(bool checked) {
-    SendMessageA(handle_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(handle_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int ComboBox::selection() const {
-    return static_cast<int>(SendMessageA(handle_, CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(handle_, CB_GETCURSEL, 0, 0));
 }
 
 void ComboBox::setSelection(int position) {
     // CB_SETCURSEL sends no CBN_SELCHANGE: a selection made by the program raises no event.
     const int clamped = control_rules::clampSelection(position, count());
-    SendMessageA(handle_, CB_SETCURSEL, static_cast<WPARAM>(clamped), 0);
+    SendMessageW(handle_, CB_SETCURSEL, static_cast<WPARAM>(clamped), 0);
 }
 
 void ComboBox::clear() {
-    SendMessageA(handle_, CB_RESETCONTENT, 0, 0);
+    SendMessageW(handle_, CB_RESETCONTENT, 0, 0);
 }
 
 void ComboBox::append(const Text& entry) {
-    SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    const std::wstring wide = toWide(entry);
+    SendMessageW(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 int ComboBox::count() const {
-    return static_cast<int>(SendMessageA(handle_, CB_GETCOUNT, 0, 0));
+    return static_cast<int>(SendMessageW(handle_, CB_GETCOUNT, 0, 0));
 }
 
 int ListView::currentRow() const {
-    return static_cast<int>(SendMessageA(handle_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return static_cast<int>(SendMessageW(handle_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void ListView::setCurrentRow(int row) {
-    LVITEMA item{};
+    LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     if (row < 0) {
         // Item -1 addresses every row.
         item.state = 0;
         item.stateMask = LVIS_SELECTED;
-        SendMessageA(handle_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+        SendMessageW(handle_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
         return;
     }
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(handle_, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(handle_, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 void ListView::insertRow(int position) {
-    LVITEMA item{};
+    LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = position;
-    item.pszText = const_cast<char*>("");
-    SendMessageA(handle_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    item.pszText = const_cast<wchar_t*>(L"");
+    SendMessageW(handle_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 void ListView::setCell(int row, int column, const Text& text) {
-    LVITEMA item{};
+    std::wstring wide = toWide(text);
+    LVITEMW item{};
     item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(handle_, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    item.pszText = wide.data();
+    SendMessageW(handle_, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 Text ListView::cell(int row, int column) const {
     // The list reports only how much it copied: grow the buffer until the text fits with room to spare.
-    std::vector<char> buffer(256);
+    std::vector<wchar_t> buffer(256);
     for (;;) {
-        LVITEMA item{};
+        LVITEMW item{};
         item.iSubItem = column;
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(buffer.size());
-        const LRESULT copied = SendMessageA(handle_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+        const LRESULT copied = SendMessageW(handle_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                                             reinterpret_cast<LPARAM>(&item));
         if (copied < static_cast<LRESULT>(buffer.size()) - 1)
-            return Text(buffer.data(), copied > 0 ? copied : 0);
+            return fromWide(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
         buffer.resize(buffer.size() * 2);
     }
 }
 
 void ListView::deleteRow(int row) {
-    SendMessageA(handle_, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+    SendMessageW(handle_, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
 }
 
 void ListView::deleteAll() {
-    SendMessageA(handle_, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageW(handle_, LVM_DELETEALLITEMS, 0, 0);
 }
 
 int ListView::rowCount() const {
-    return static_cast<int>(SendMessageA(handle_, LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(SendMessageW(handle_, LVM_GETITEMCOUNT, 0, 0));
 }
 
 void ListView::ensureVisible(int row) {
-    SendMessageA(handle_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    SendMessageW(handle_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
 void Timer::setPeriod(int milliseconds) {

@@ -4,6 +4,7 @@
 
 #include "app/control_hooks.h"
 #include "app/control_ids.h"
+#include "util/codepage.h"
 
 namespace form {
 namespace {
@@ -21,7 +22,7 @@ constexpr DWORD kMultiLineEdit = ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL |
 struct FormEntry {
     int id;
     int parentId;  // 0: the main window
-    const char* windowClass;
+    const wchar_t* windowClass;
     const char* text;
     DWORD style;
     DWORD exStyle;
@@ -33,53 +34,53 @@ struct FormEntry {
 // sit inside the lower right corner of 编辑框_备注).
 constexpr FormEntry kControls[] = {
     // 分组框1
-    {id::remarkGroup, 0, WC_BUTTONA, "", BS_GROUPBOX, 0, 0, 0, 340, 350, kSystemLook},
+    {id::remarkGroup, 0, WC_BUTTONW, "", BS_GROUPBOX, 0, 0, 0, 340, 350, kSystemLook},
     // 标签3
-    {id::clientLabel, id::remarkGroup, WC_STATICA, "当前微信：", kLabel, 0, 10, 16, 74, 24, kSystemLook},
+    {id::clientLabel, id::remarkGroup, WC_STATICW, "当前微信：", kLabel, 0, 10, 16, 74, 24, kSystemLook},
     // 组合框1: 20 high when closed, 160 with its list open
-    {id::clientCombo, id::remarkGroup, WC_COMBOBOXA, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, 77,
+    {id::clientCombo, id::remarkGroup, WC_COMBOBOXW, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, 77,
      18, 131, 160, kSystemLook},
     // 标签4: double-click rescans
-    {id::rescanLabel, id::remarkGroup, WC_STATICA, "←←多开可切换", kLabel | SS_NOTIFY, 0, 221, 16, 107, 24,
+    {id::rescanLabel, id::remarkGroup, WC_STATICW, "←←多开可切换", kLabel | SS_NOTIFY, 0, 221, 16, 107, 24,
      textIn(RGB(255, 0, 255))},
     // 标签1
-    {id::friendLabel, id::remarkGroup, WC_STATICA, "好友微信：", kLabel, 0, 8, 49, 80, 24,
+    {id::friendLabel, id::remarkGroup, WC_STATICW, "好友微信：", kLabel, 0, 8, 49, 80, 24,
      textIn(RGB(0, 0, 255))},
     // 编辑框_好友昵称
-    {id::nicknameBox, id::remarkGroup, WC_EDITA, "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 75, 49,
+    {id::nicknameBox, id::remarkGroup, WC_EDITW, "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 75, 49,
      153, 23, textIn(RGB(255, 0, 0))},
     // 标签5
-    {id::refreshHintLabel, id::remarkGroup, WC_STATICA, "点击↑↑刷新微信", kLabel, 0, 233, 48, 98, 24,
+    {id::refreshHintLabel, id::remarkGroup, WC_STATICW, "点击↑↑刷新微信", kLabel, 0, 233, 48, 98, 24,
      kSystemLook},
     // 单选框_左
-    {id::dockLeftRadio, id::remarkGroup, WC_BUTTONA, "左侧吸附", BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 6, 77,
+    {id::dockLeftRadio, id::remarkGroup, WC_BUTTONW, "左侧吸附", BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 6, 77,
      80, 14, kSystemLook},
     // 标签2
-    {id::remarkHintLabel, id::remarkGroup, WC_STATICA, "信息需要自己手动备注,记得[保存]噢", kLabel, 0, 88, 84,
+    {id::remarkHintLabel, id::remarkGroup, WC_STATICW, "信息需要自己手动备注,记得[保存]噢", kLabel, 0, 88, 84,
      248, 16, textIn(RGB(128, 160, 128))},
     // 单选框_右
-    {id::dockRightRadio, id::remarkGroup, WC_BUTTONA, "右侧吸附", BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 6, 94,
+    {id::dockRightRadio, id::remarkGroup, WC_BUTTONW, "右侧吸附", BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 6, 94,
      80, 18, kSystemLook},
     // 编辑框_备注
-    {id::remarkBox, id::remarkGroup, WC_EDITA, "", kMultiLineEdit, WS_EX_CLIENTEDGE, 3, 113, 333, 232,
+    {id::remarkBox, id::remarkGroup, WC_EDITW, "", kMultiLineEdit, WS_EX_CLIENTEDGE, 3, 113, 333, 232,
      kSystemLook},
     // 按钮1
-    {id::saveButton, id::remarkGroup, WC_BUTTONA, "保存", BS_PUSHBUTTON | WS_TABSTOP, 0, 287, 309, 48, 32,
+    {id::saveButton, id::remarkGroup, WC_BUTTONW, "保存", BS_PUSHBUTTON | WS_TABSTOP, 0, 287, 309, 48, 32,
      kSystemLook},
     // 透明标签1: the status of a save
-    {id::statusLabel, id::remarkGroup, WC_STATICA, "", kLabel, WS_EX_TRANSPARENT, 218, 315, 63, 24,
+    {id::statusLabel, id::remarkGroup, WC_STATICW, "", kLabel, WS_EX_TRANSPARENT, 218, 315, 63, 24,
      kTransparent},
     // 分组框2
-    {id::quickReplyGroup, 0, WC_BUTTONA, "快捷回复", BS_GROUPBOX, 0, 0, 352, 340, 350,
+    {id::quickReplyGroup, 0, WC_BUTTONW, "快捷回复", BS_GROUPBOX, 0, 0, 352, 340, 350,
      textIn(RGB(255, 0, 0))},
     // 编辑框1
-    {id::replyInputBox, id::quickReplyGroup, WC_EDITA, "", kMultiLineEdit, WS_EX_CLIENTEDGE, 3, 14, 284, 56,
+    {id::replyInputBox, id::quickReplyGroup, WC_EDITW, "", kMultiLineEdit, WS_EX_CLIENTEDGE, 3, 14, 284, 56,
      kSystemLook},
     // 按钮_新增
-    {id::addButton, id::quickReplyGroup, WC_BUTTONA, "新增", BS_PUSHBUTTON | WS_TABSTOP, 0, 288, 30, 48, 37,
+    {id::addButton, id::quickReplyGroup, WC_BUTTONW, "新增", BS_PUSHBUTTON | WS_TABSTOP, 0, 288, 30, 48, 37,
      kSystemLook},
     // 超级列表框1
-    {id::replyList, id::quickReplyGroup, WC_LISTVIEWA, "",
+    {id::replyList, id::quickReplyGroup, WC_LISTVIEWW, "",
      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE, 2, 73, 335, 274,
      kSystemLook},
 };
@@ -91,14 +92,14 @@ constexpr int kComboClosedHeight = 20;
 void fitClosedHeight(HWND combo, int height) {
     // Wine reports the field's height larger than the value it was set to, so the field is corrected from
     // the value set, against the height that results, a few times at most.
-    LRESULT field = SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    LRESULT field = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
     for (int attempt = 0; attempt < 3; ++attempt) {
         RECT rect{};
         GetWindowRect(combo, &rect);
         const int excess = rect.bottom - rect.top - height;
         if (excess == 0 || field <= excess) return;
         field -= excess;
-        SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
 }
 
@@ -117,28 +118,30 @@ HWND createControl(const FormEntry& entry, HWND parent) {
     // Group boxes clip the controls they hold; every control clips its overlapping siblings, except a
     // transparent one, which lets what lies beneath show through.
     const DWORD clipping = isGroupBox(entry) ? WS_CLIPCHILDREN | WS_CLIPSIBLINGS : WS_CLIPSIBLINGS;
-    HWND control = CreateWindowExA(
-        entry.exStyle, entry.windowClass, entry.text, WS_CHILD | WS_VISIBLE | clipping | entry.style, entry.x,
-        entry.y, entry.width, entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+    HWND control =
+        CreateWindowExW(entry.exStyle, entry.windowClass, toWide(entry.text).c_str(),
+                        WS_CHILD | WS_VISIBLE | clipping | entry.style, entry.x, entry.y, entry.width,
+                        entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     if (!control) return nullptr;
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     // Later controls above earlier ones.
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return control;
 }
 
 void setUpReplyList(HWND list) {
-    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
                  LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     int position = 0;
     for (const Column& column : kReplyColumns) {
-        LVCOLUMNA header{};
+        std::wstring title = toWide(column.title);
+        LVCOLUMNW header{};
         header.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
         header.fmt = LVCFMT_LEFT;
-        header.pszText = const_cast<char*>(column.title);
+        header.pszText = title.data();
         header.cx = column.width;
-        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(position++),
+        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(position++),
                      reinterpret_cast<LPARAM>(&header));
     }
 }
@@ -193,8 +196,8 @@ handles::unique_hmenu buildQuickReplyMenu() {
                  {id::menuOpenFile, "打开文件"}};
     bool first = true;
     for (const auto& item : items) {
-        if (!first) AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(menu.get(), MF_STRING, static_cast<UINT_PTR>(item.command), item.text);
+        if (!first) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu.get(), MF_STRING, static_cast<UINT_PTR>(item.command), toWide(item.text).c_str());
         first = false;
     }
     return menu;

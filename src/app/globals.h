@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "access/acc_element.h"
-#include "remarks/ansi_text_codec.h"
+#include "remarks/gbk_text_codec.h"
 #include "remarks/sqlite_dataset.h"
 #include "remarks/sqlite_db.h"
 #include "replies/reply_store.h"
@@ -31,7 +31,7 @@ struct Globals {
 
     // The remark database and the record set over its table, opened by openRemarkStore and closed by
     // closeRemarkStore; the record set reads through the database, so it is released first.
-    SqliteDB remarkDatabase{ansiTextCodec()};
+    SqliteDB remarkDatabase{gbkTextCodec()};
     SqliteDataset remarkDataset;
 };
 

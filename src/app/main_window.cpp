@@ -5,33 +5,35 @@
 #include "app/control_ids.h"
 #include "app/form.h"
 #include "app/globals.h"
-#include "remarks/remark_store.h"
-#include "replies/reply_controls.h"
-#include "replies/reply_store.h"
 #include "client/chat_tracker.h"
 #include "client/instances.h"
 #include "client/system_client_paths.h"
+#include "remarks/remark_store.h"
+#include "replies/reply_controls.h"
+#include "replies/reply_store.h"
+#include "util/codepage.h"
 
 namespace id = control_ids;
 
 bool MainWindow::create(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
+    const std::wstring className = toWide(form::kWindowClass);
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    if (!GetClassInfoExA(instance, form::kWindowClass, &windowClass)) {
+    if (!GetClassInfoExW(instance, className.c_str(), &windowClass)) {
         windowClass.lpfnWndProc = windowProcedure;
         windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        windowClass.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = form::kWindowClass;
-        if (!RegisterClassExA(&windowClass)) return false;
+        windowClass.lpszClassName = className.c_str();
+        if (!RegisterClassExW(&windowClass)) return false;
     }
     // Centred on the primary screen.
     const int left = (GetSystemMetrics(SM_CXSCREEN) - form::kWindowWidth) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - form::kWindowHeight) / 2;
-    HWND window =
-        CreateWindowExA(form::kWindowExStyle, form::kWindowClass, form::kCaption, form::kWindowStyle, left,
-                        top, form::kWindowWidth, form::kWindowHeight, nullptr, nullptr, instance, this);
+    HWND window = CreateWindowExW(form::kWindowExStyle, className.c_str(), toWide(form::kCaption).c_str(),
+                                  form::kWindowStyle, left, top, form::kWindowWidth, form::kWindowHeight,
+                                  nullptr, nullptr, instance, this);
     if (!window) return false;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
@@ -42,13 +44,13 @@ bool MainWindow::create(HINSTANCE instance) {
 
 LRESULT CALLBACK MainWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         self->controls_.frame.attach(window);
     }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     return self ? self->handleMessage(message, wParam, lParam)
-                : DefWindowProcA(window, message, wParam, lParam);
+                : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,18 +76,18 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                                    wParam, lParam);
         case WM_KEYDOWN:
             // The window itself has the focus when no control has it; the controls close it themselves.
-            if (wParam == VK_ESCAPE) PostMessageA(handle(), WM_CLOSE, 0, 0);
+            if (wParam == VK_ESCAPE) PostMessageW(handle(), WM_CLOSE, 0, 0);
             return 0;
         case WM_DESTROY:
             onDestroy();
             return 0;
         case WM_NCDESTROY:
-            SetWindowLongPtrA(handle(), GWLP_USERDATA, 0);
+            SetWindowLongPtrW(handle(), GWLP_USERDATA, 0);
             break;
         default:
             break;
     }
-    return DefWindowProcA(handle(), message, wParam, lParam);
+    return DefWindowProcW(handle(), message, wParam, lParam);
 }
 
 bool MainWindow::onCreate() {
@@ -156,7 +158,7 @@ void MainWindow::onTimer(UINT_PTR timerId) {
 
 LRESULT MainWindow::onControlColour(HDC dc, HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const form::Look* look = form::lookOf(GetDlgCtrlID(control));
-    if (!look) return DefWindowProcA(handle(), message, wParam, lParam);
+    if (!look) return DefWindowProcW(handle(), message, wParam, lParam);
     const bool edit = message == WM_CTLCOLOREDIT;
     if (look->text != CLR_INVALID) SetTextColor(dc, look->text);
     if (look->transparent) {

@@ -6,9 +6,9 @@
 #include "util/message_pump.h"
 
 Text getWindowClassText(HWND window) {
-    char buffer[261] = {};
-    GetClassNameA(window, buffer, 260);
-    return Text(buffer);
+    wchar_t buffer[261] = {};
+    const int length = GetClassNameW(window, buffer, 260);
+    return fromWide(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
 Text getWindowTitleText(HWND window) {
@@ -16,7 +16,7 @@ Text getWindowTitleText(HWND window) {
     if (length <= 0) return Text();
     std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(window, buffer.data(), length + 1);
-    return utf16ToGbkText(utf16Buffer(buffer.data(), buffer.size()));
+    return fromWide(buffer.data(), buffer.size());
 }
 
 namespace {
@@ -37,7 +37,7 @@ HWND findProcessWindow(DWORD processId, const std::optional<Text>& title,
     const DWORD limit = static_cast<DWORD>(timeLimitMs >= 0 ? timeLimitMs : kDefaultWindowSearchLimitMs);
     HWND window = nullptr;
     while (GetTickCount() - start < limit) {
-        const HWND next = FindWindowExA(nullptr, window, nullptr, nullptr);
+        const HWND next = FindWindowExW(nullptr, window, nullptr, nullptr);
         if (!next && window && !IsWindow(window)) {
             // The window we stood on went away, perhaps while messages ran: its place in the Z order is lost
             // with it, so the walk starts again from the top rather than ending as if all had been seen.

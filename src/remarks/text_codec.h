@@ -1,6 +1,6 @@
 // How the remark store turns the program's Text into the UTF-8 that SQLite holds, and back.
-// The store stays free of platform calls: the Windows build passes the ANSI code page conversion
-// (ansi_text_codec.h), the native tests a GBK one of their own.
+// The store stays free of platform calls: the Windows build passes the code page 936 conversion
+// (gbk_text_codec.h), the native tests a GBK one of their own.
 #pragma once
 
 #include <optional>

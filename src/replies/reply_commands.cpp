@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "util/codepage.h"
+
 namespace replies {
 
 namespace {
@@ -10,11 +12,11 @@ const Text kUpdateCaption = "更新";
 }  // namespace
 
 int askWithMessageBox(HWND owner, const Text& text, const Text& caption, UINT buttons) {
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), buttons);
+    return MessageBoxW(owner, toWide(text).c_str(), toWide(caption).c_str(), buttons);
 }
 
 void openWithShellExecute(const Text& path) {
-    ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", toWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void addOrUpdateReply(ReplyPanel& panel) {

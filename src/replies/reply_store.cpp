@@ -22,8 +22,8 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 enum class ReadResult { read, missing, unreadable };
 
 ReadResult readWholeFile(const Text& path, Text& bytes) {
-    handles::unique_hfile file(CreateFileA(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    handles::unique_hfile file(CreateFileW(toWide(path).c_str(), GENERIC_READ, kShareAll, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadResult::missing
@@ -51,8 +51,8 @@ bool writeAll(HANDLE file, std::string_view bytes) {
 
 // Puts the file's earlier bytes back after a write that did not go through.
 void putBack(const Text& path, std::string_view before) {
-    handles::unique_hfile file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
-                                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    handles::unique_hfile file(CreateFileW(toWide(path).c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll,
+                                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return;
     SetFilePointer(file.get(), 0, nullptr, FILE_BEGIN);
     SetEndOfFile(file.get());
@@ -65,16 +65,16 @@ bool rewriteFile(const Text& path, std::string_view content, std::string_view be
     // Empty the file while holding it exclusively. When another program has it open, it stays as it is:
     // appending the list to the old content would give every reply twice.
     {
-        handles::unique_hfile emptied(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+        handles::unique_hfile emptied(CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!emptied) return false;
     }
 
     // Write the replies after whatever the file now holds, denying others nothing.
     bool written = false;
     {
-        handles::unique_hfile file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
-                                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        handles::unique_hfile file(CreateFileW(toWide(path).c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll,
+                                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) {
             SetFilePointer(file.get(), 0, nullptr, FILE_END);
             written = writeAll(file.get(), content);
@@ -85,9 +85,9 @@ bool rewriteFile(const Text& path, std::string_view content, std::string_view be
 }
 
 // The text a list control gives back for `text`: the controls keep their texts in UTF-16, converted
-// to and from the system's ANSI code page.
+// to and from code page 936.
 Text shownInList(const Text& text) {
-    return utf16ToText(bytesToUtf16(ByteBuffer(text.begin(), text.end()), CP_ACP), CP_ACP, false);
+    return utf16ToGbkText(textToUtf16(text));
 }
 
 void showReplies(ReplyList& list, const TextArray& replies) {
@@ -108,7 +108,7 @@ QuickReplyFile quickReplyFileIn(const Text& exeDirectory) {
 }
 
 void ensureQuickReplyFile(const QuickReplyFile& file) {
-    if (GetFileAttributesA(file.path.c_str()) != INVALID_FILE_ATTRIBUTES) return;
+    if (GetFileAttributesW(toWide(file.path).c_str()) != INVALID_FILE_ATTRIBUTES) return;
     // Only a file that is surely missing is created: creating cuts an existing file to length 0.
     if (GetLastError() != ERROR_FILE_NOT_FOUND) return;
     createFileOfLength(file.path, 0);

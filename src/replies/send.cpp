@@ -53,11 +53,16 @@ bool copyTextToClipboard(const Text& text) {
     ByteBuffer wide = textToUtf16(text);
     if (wide.empty()) wide.assign(2, 0);
     handles::unique_hglobal unicode = globalCopy(wide.data(), wide.size());
+    // The locale says which code page CF_TEXT is in, for a reader that converts it itself: otherwise the
+    // system would name the input language of the moment, which need not be Chinese.
+    const LCID chinesePrc = MAKELCID(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), SORT_DEFAULT);
+    handles::unique_hglobal locale = globalCopy(&chinesePrc, sizeof chinesePrc);
 
     if (!openClipboard(GetForegroundWindow())) return false;
     EmptyClipboard();
     const bool placed = place(CF_TEXT, narrow);
     place(CF_UNICODETEXT, unicode);
+    place(CF_LOCALE, locale);
     CloseClipboard();
     return placed;
 }

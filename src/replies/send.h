@@ -17,8 +17,9 @@ using ActivateWindow = void (*)(HWND window);
 // clipboard held before.
 void sendQuickReply(const ReplyList& list, HWND clientWindow, ActivateWindow activate);
 
-// Replaces the clipboard's content with the text, as CF_TEXT (the GBK bytes and a zero byte) and as
-// CF_UNICODETEXT converted from code page 936, owned by the foreground window. False when the clipboard
+// Replaces the clipboard's content with the text, as CF_TEXT (the GBK bytes and a zero byte), as
+// CF_UNICODETEXT converted from code page 936 and with CF_LOCALE Chinese (PRC), which tells readers that
+// CF_TEXT is in code page 936; owned by the foreground window. False when the clipboard
 // could not be opened or the text not placed.
 bool copyTextToClipboard(const Text& text);
 

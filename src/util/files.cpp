@@ -15,8 +15,8 @@ constexpr std::uint32_t kSuccess = 1;
 std::uint32_t createFileOfLength(const Text& path, std::int32_t length) {
     createDirectoryTree(directoryOfPath(path));
 
-    handles::unique_hfile file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr));
+    handles::unique_hfile file(CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                           FILE_ATTRIBUTE_ARCHIVE, nullptr));
     if (!file) return GetLastError();
     const bool existedBefore = GetLastError() == ERROR_ALREADY_EXISTS;
 
@@ -30,7 +30,7 @@ std::uint32_t createFileOfLength(const Text& path, std::int32_t length) {
     file.reset();
 
     // Only what this call made is taken away again: an existing file keeps its contents.
-    if (result != kSuccess && !existedBefore) DeleteFileA(path.c_str());
+    if (result != kSuccess && !existedBefore) DeleteFileW(toWide(path).c_str());
     return result;
 }
 

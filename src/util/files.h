@@ -1,5 +1,5 @@
-// Creating a file together with the missing directories on its path. Paths are Text in code page 936;
-// the narrow file functions get them unchanged, the wide ones get them converted from code page 936.
+// Creating a file together with the missing directories on its path. Paths are Text in code page 936; the
+// platform's wide file functions get them converted from code page 936, on every system.
 // The only separator recognised here is the backslash: a forward slash is an ordinary character.
 #pragma once
 

@@ -4,14 +4,14 @@
 
 void processPendingMessages() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             // Leave the quit for the outer loop that owns it.
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
         // A timer's message comes only once nothing else waits, so everything that waited has been
         // dispatched by then. A timer whose handler outlasts its period (a tick against a slow client)
         // has its next message waiting at once: dispatching that too would never end the pass.

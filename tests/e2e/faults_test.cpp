@@ -9,7 +9,7 @@
 #include "app/control_ids.h"
 #include "app/panel_process.h"
 #include "panel_watch.h"
-#include "remarks/ansi_text_codec.h"
+#include "remarks/gbk_text_codec.h"
 #include "remote_controls.h"
 #include "sqlite_test_support.h"
 #include "standin_control.h"
@@ -38,7 +38,7 @@ class Faults : public PanelFollowTest {
 protected:
     // The database file beside the program, in UTF-8 as SQLite takes it.
     std::string database() const {
-        return ansiTextCodec().toUtf8(panel.folder() + "\\微信备注.db").value_or("");
+        return gbkTextCodec().toUtf8(panel.folder() + "\\微信备注.db").value_or("");
     }
     // The stored remark rows, "昵称|备注" one a line, in UTF-8.
     std::string storedRows() const {
@@ -62,7 +62,7 @@ TEST_F(Faults, AClientThatDoesNotAnswerHoldsThePanelUpAndLosesNothing) {
         Sleep(300);                              // a tick now waits inside a call into the client
         remote::click(control(id::saveButton));  // handled once the panel runs again
         EXPECT_TRUE(waitForSave(control(id::statusLabel), static_cast<DWORD>(silence) + kTickTimeoutMs));
-        EXPECT_EQ(storedRows(), u8"李四|" + ansiTextCodec().toUtf8(remark).value_or("") + "\n");
+        EXPECT_EQ(storedRows(), u8"李四|" + gbkTextCodec().toUtf8(remark).value_or("") + "\n");
         EXPECT_TRUE(running());
 
         // Tracking goes on: another chat, and back to the remark saved during the silence.

@@ -8,7 +8,7 @@
 
 #include "app/control_ids.h"
 #include "panel_process.h"
-#include "remarks/ansi_text_codec.h"
+#include "remarks/gbk_text_codec.h"
 #include "remote_controls.h"
 #include "sqlite_test_support.h"
 #include "support/temp_files.h"
@@ -36,7 +36,7 @@ protected:
     HWND control(int controlId) const { return panel.control(controlId); }
     // The database file beside the program, in UTF-8 as SQLite takes it.
     std::string database() const {
-        return ansiTextCodec().toUtf8(panel.folder() + "\\微信备注.db").value_or("");
+        return gbkTextCodec().toUtf8(panel.folder() + "\\微信备注.db").value_or("");
     }
     std::string storedRows() const {
         return query(database(), u8"SELECT 昵称, 备注 FROM 信息 ORDER BY rowid");

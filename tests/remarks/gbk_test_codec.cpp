@@ -2,10 +2,10 @@
 
 #ifdef _WIN32
 
-#include "remarks/ansi_text_codec.h"
+#include "remarks/gbk_text_codec.h"
 
 const TextCodec& gbkTestCodec() {
-    return ansiTextCodec();
+    return gbkTextCodec();
 }
 
 #else

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "remarks/ansi_text_codec.h"
+#include "remarks/gbk_text_codec.h"
 #include "remarks/remark_store.h"
 #include "sqlite_test_support.h"
 #include "util/message_pump.h"
@@ -99,7 +99,7 @@ protected:
 
     static RemarkWindowTest* current;
     TempFolder folder;
-    SqliteDB database{ansiTextCodec()};
+    SqliteDB database{gbkTextCodec()};
     SqliteDataset dataset;
     std::vector<SqliteFieldInfo> fields = std::vector<SqliteFieldInfo>(2);
     HWND panel = nullptr;

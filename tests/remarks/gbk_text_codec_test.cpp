@@ -1,13 +1,12 @@
-#include "remarks/ansi_text_codec.h"
+#include "remarks/gbk_text_codec.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "remarks/utf8_check.h"
 
-TEST(AnsiTextCodec, EveryGbkCharacterComesBackAsItself) {
-    ASSERT_EQ(GetACP(), 936u) << "the tests run under zh_CN.UTF-8";
-    const TextCodec& codec = ansiTextCodec();
+TEST(GbkTextCodec, EveryGbkCharacterComesBackAsItself) {
+    const TextCodec& codec = gbkTextCodec();
     int characters = 0;
     for (int lead = 0x01; lead <= 0xFE; ++lead) {
         for (int trail = lead < 0x80 ? 0 : 0x40; trail <= (lead < 0x80 ? 0 : 0xFE); ++trail) {
@@ -29,8 +28,8 @@ TEST(AnsiTextCodec, EveryGbkCharacterComesBackAsItself) {
     EXPECT_EQ(codec.fromUtf8(u8"老同学（大学）\r\n"), "老同学（大学）\r\n");
 }
 
-TEST(AnsiTextCodec, GivesNothingForWhatHasNoExactCounterpart) {
-    const TextCodec& codec = ansiTextCodec();
+TEST(GbkTextCodec, GivesNothingForWhatHasNoExactCounterpart) {
+    const TextCodec& codec = gbkTextCodec();
     EXPECT_EQ(codec.toUtf8(""), "");
     EXPECT_EQ(codec.fromUtf8(""), "");
     for (const Text& text : {Text("\x81"), Text("ab\x81"), Text("\xFF\xFF"), Text("a\0b", 3)}) {
