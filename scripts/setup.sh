@@ -2,7 +2,7 @@
 # Installs everything the build and the tests need on a fresh Debian machine.
 # Safe to run again; each step checks first and is quick when all is in place.
 #   - Debian packages (mingw-w64 posix compilers, wine64, Xvfb, fonts, ...)
-#   - the zh_CN.UTF-8 locale (Wine then uses code page 936, as Chinese Windows does)
+#   - the zh_CN.UTF-8 and zh_TW.UTF-8 locales (Wine's code pages 936 and 950)
 #   - the SQLite amalgamation for the Windows builds, pinned and checked by sha256
 #   - a Wine prefix inside the build folder
 set -euo pipefail
@@ -29,11 +29,15 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
-  echo "setup: generating the zh_CN.UTF-8 locale"
-  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo "zh_CN.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
-  $SUDO locale-gen >/dev/null
-fi
+# zh_CN.UTF-8: Wine then uses code page 936, as Simplified Chinese Windows does. zh_TW.UTF-8 (950) for the
+# tests on Traditional Chinese systems: without the generated locale Wine cannot even name a file in Chinese.
+for loc in zh_CN zh_TW; do
+  if ! locale -a 2>/dev/null | grep -qi "^$loc\.utf-\?8$"; then
+    echo "setup: generating the $loc.UTF-8 locale"
+    grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null || echo "$loc.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+    $SUDO locale-gen >/dev/null
+  fi
+done
 
 # SQLite amalgamation (3.53.2) as shipped inside the better-sqlite3 npm tarball.
 SQLITE_DIR="$BUILD/third_party/sqlite"

@@ -2,27 +2,28 @@
 
 #include "app/control_ids.h"
 #include "support/window_search.h"
+#include "util/codepage.h"
 
 namespace {
 
-std::string classOf(HWND window) {
-    char name[32] = {};
-    GetClassNameA(window, name, sizeof name);
+std::wstring classOf(HWND window) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
     return name;
 }
 
-std::string captionOf(HWND window) {
-    char caption[32] = {};
-    GetWindowTextA(window, caption, sizeof caption);
+std::wstring captionOf(HWND window) {
+    wchar_t caption[32] = {};
+    GetWindowTextW(window, caption, 32);
     return caption;
 }
 
 }  // namespace
 
 std::string testProgramFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::string folder = fromWide(path, length < MAX_PATH ? length : 0);
     return folder.substr(0, folder.find_last_of('\\'));
 }
 
@@ -35,7 +36,8 @@ PanelProcess::~PanelProcess() {
 
 bool PanelProcess::start() {
     const std::string executable = folder_ / "marrowpad.exe";
-    if (!CopyFileA((testProgramFolder() + "\\marrowpad.exe").c_str(), executable.c_str(), FALSE)) {
+    if (!CopyFileW(toWide(testProgramFolder() + "\\marrowpad.exe").c_str(), toWide(executable).c_str(),
+                   FALSE)) {
         return false;
     }
     return launch(executable);
@@ -46,13 +48,13 @@ bool PanelProcess::startBeside(const PanelProcess& first) {
 }
 
 bool PanelProcess::launch(const std::string& executable) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    std::string commandLine = "\"" + executable + "\"";
+    std::wstring commandLine = toWide("\"" + executable + "\"");
     // Started from the test's folder: the panel makes its own folder current.
-    if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        testProgramFolder().c_str(), &startup, &started)) {
+    if (!CreateProcessW(toWide(executable).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        toWide(testProgramFolder()).c_str(), &startup, &started)) {
         return false;
     }
     CloseHandle(started.hThread);
@@ -62,14 +64,14 @@ bool PanelProcess::launch(const std::string& executable) {
     const bool shown = waitUntil(
         [&] {
             window_ = testwindows::findTopLevel([&](HWND window) {
-                return testwindows::processOf(window) == processId_ && classOf(window) == "Quorvel" &&
-                       captionOf(window) == "Marrowpad" && IsWindowVisible(window);
+                return testwindows::processOf(window) == processId_ && classOf(window) == L"Quorvel" &&
+                       captionOf(window) == L"Marrowpad" && IsWindowVisible(window);
             });
             return window_ != nullptr;
         },
         15000);
     // Let the set-up that follows the window's creation finish before the test looks.
-    return shown && SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr) != 0;
+    return shown && SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr) != 0;
 }
 
 HWND PanelProcess::control(int id) const {
@@ -90,7 +92,7 @@ DWORD PanelProcess::waitForExit(DWORD milliseconds) const {
 HWND PanelProcess::visiblePopupMenu() const {
     const DWORD panelThread = GetWindowThreadProcessId(window_, nullptr);
     return testwindows::findTopLevel([&](HWND window) {
-        return classOf(window) == "#32768" && IsWindowVisible(window) &&
+        return classOf(window) == L"#32768" && IsWindowVisible(window) &&
                GetWindowThreadProcessId(window, nullptr) == panelThread;
     });
 }

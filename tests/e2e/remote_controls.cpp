@@ -5,6 +5,7 @@
 #include <string>
 
 #include "support/window_search.h"
+#include "util/codepage.h"
 
 namespace remote {
 
@@ -15,16 +16,16 @@ constexpr SIZE_T kTextBytes = 64 * 1024;
 
 LRESULT ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kAnswerMilliseconds, &result)) {
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kAnswerMilliseconds, &result)) {
         return -1;
     }
     return static_cast<LRESULT>(result);
 }
 
 Text classOf(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
+    wchar_t name[64] = {};
+    const int length = GetClassNameW(window, name, 64);
+    return fromWide(name, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
 std::vector<HWND> childrenOf(HWND parent) {
@@ -40,18 +41,18 @@ std::vector<HWND> childrenOf(HWND parent) {
 Text textOf(HWND window) {
     const LRESULT length = ask(window, WM_GETTEXTLENGTH, 0, 0);
     if (length <= 0) return Text();
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const LRESULT copied = ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    return fromWide(text.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
 }
 
 bool setText(HWND window, const Text& text) {
-    return ask(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) == TRUE;
+    const std::wstring wide = toWide(text);
+    return ask(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str())) == TRUE;
 }
 
 void click(HWND button) {
-    PostMessageA(button, BM_CLICK, 0, 0);
+    PostMessageW(button, BM_CLICK, 0, 0);
 }
 
 bool clickAndWait(HWND button) {
@@ -63,7 +64,7 @@ ListView::ListView(HWND list) : list_(list) {
     GetWindowThreadProcessId(list, &processId);
     process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
     if (process_) {
-        block_ = VirtualAllocEx(process_, nullptr, sizeof(LVITEMA) + kTextBytes, MEM_COMMIT | MEM_RESERVE,
+        block_ = VirtualAllocEx(process_, nullptr, sizeof(LVITEMW) + kTextBytes, MEM_COMMIT | MEM_RESERVE,
                                 PAGE_READWRITE);
     }
 }
@@ -83,18 +84,20 @@ int ListView::currentRow() const {
 
 Text ListView::cell(int row, int column) const {
     if (!block_) return Text();
-    char* remoteText = static_cast<char*>(block_) + sizeof(LVITEMA);
-    LVITEMA item{};
+    auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(block_) + sizeof(LVITEMW));
+    LVITEMW item{};
     item.iSubItem = column;
     item.pszText = remoteText;
-    item.cchTextMax = static_cast<int>(kTextBytes);
+    item.cchTextMax = static_cast<int>(kTextBytes / sizeof(wchar_t));
     if (!WriteProcessMemory(process_, block_, &item, sizeof item, nullptr)) return Text();
     const LRESULT copied =
-        ask(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block_));
+        ask(list_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block_));
     if (copied <= 0) return Text();
-    std::string text(static_cast<std::size_t>(copied), '\0');
-    if (!ReadProcessMemory(process_, remoteText, text.data(), text.size(), nullptr)) return Text();
-    return text;
+    std::wstring text(static_cast<std::size_t>(copied), L'\0');
+    if (!ReadProcessMemory(process_, remoteText, text.data(), text.size() * sizeof(wchar_t), nullptr)) {
+        return Text();
+    }
+    return fromWide(text);
 }
 
 TextArray ListView::column(int column) const {
@@ -117,22 +120,22 @@ POINT ListView::rowCentre(int row) const {
 
 void ListView::rightClick(POINT at) const {
     const LPARAM point = MAKELPARAM(at.x, at.y);
-    PostMessageA(list_, WM_RBUTTONDOWN, MK_RBUTTON, point);
-    PostMessageA(list_, WM_RBUTTONUP, 0, point);
+    PostMessageW(list_, WM_RBUTTONDOWN, MK_RBUTTON, point);
+    PostMessageW(list_, WM_RBUTTONUP, 0, point);
 }
 
 void ListView::leftClick(POINT at) const {
     const LPARAM point = MAKELPARAM(at.x, at.y);
-    PostMessageA(list_, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageA(list_, WM_LBUTTONUP, 0, point);
+    PostMessageW(list_, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(list_, WM_LBUTTONUP, 0, point);
 }
 
 void ListView::doubleClick(POINT at) const {
     // What the system delivers for a double-click: a click, then the second press as a double-click.
     leftClick(at);
     const LPARAM point = MAKELPARAM(at.x, at.y);
-    PostMessageA(list_, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
-    PostMessageA(list_, WM_LBUTTONUP, 0, point);
+    PostMessageW(list_, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    PostMessageW(list_, WM_LBUTTONUP, 0, point);
 }
 
 HWND findMessageBox(DWORD processId, const Text& caption, DWORD milliseconds) {

@@ -11,7 +11,7 @@
 
 namespace remote {
 
-// The window's text, asked of the window's own thread (WM_GETTEXT), in the system code page.
+// The window's text, asked of the window's own thread (WM_GETTEXT) in UTF-16 and given in code page 936.
 Text textOf(HWND window);
 // Replaces the text the way a program does (WM_SETTEXT); an edit box reports the change to its parent
 // before this returns. False when the window did not answer.

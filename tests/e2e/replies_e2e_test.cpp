@@ -14,6 +14,7 @@
 #include "remote_controls.h"
 #include "support/temp_files.h"
 #include "support/window_search.h"
+#include "util/codepage.h"
 #include "util/handles.h"
 
 namespace id = control_ids;
@@ -213,10 +214,10 @@ TEST_F(RepliesThroughThePanel, OpenFileHandsTheFileToTheShellsEditor) {
     ASSERT_TRUE(waitUntil(
         [&] {
             editorWindow = testwindows::findTopLevel([&](HWND window) {
-                char title[256] = {};
-                GetWindowTextA(window, title, sizeof title);
+                wchar_t title[256] = {};
+                const int length = GetWindowTextW(window, title, 256);
                 return testwindows::processOf(window) != panel.processId() && IsWindowVisible(window) &&
-                       std::string(title).find("快捷回复") != std::string::npos;
+                       fromWide(title, length > 0 ? length : 0).find("快捷回复") != std::string::npos;
             });
             return editorWindow != nullptr;
         },
@@ -255,7 +256,7 @@ TEST_P(RepliesAgainstAnUnwritableFile, NothingIsLostAndTheListShowsTheFile) {
             const DWORD share = GetParam() == Obstacle::lockedByAnother
                                     ? 0
                                     : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-            held.reset(CreateFileA(replyFile().c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
+            held.reset(CreateFileW(toWide(replyFile()).c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
             ASSERT_TRUE(held);
             break;

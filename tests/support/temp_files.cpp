@@ -3,30 +3,29 @@
 #include <algorithm>
 #include <string>
 
+#include "util/codepage.h"
+
 namespace testfiles {
 
 namespace {
 
 void removeTree(const Text& path) {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA(path.c_str());
+    SetFileAttributesW(toWide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(GetFileAttributesW(toWide(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY)) {
+        DeleteFileW(toWide(path).c_str());
         return;
     }
     for (const Text& name : folderEntries(path)) removeTree(path + "\\" + name);
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(toWide(path).c_str());
 }
 
 // Under Wine: the Unix path of a Windows path, as UTF-16 for CreateProcessW.
 std::wstring unixPath(const Text& path) {
     using UnixFileName = char*(CDECL*)(const wchar_t*);
     const auto toUnix = reinterpret_cast<UnixFileName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
     if (!toUnix) return {};
-    const int units = MultiByteToWideChar(936, 0, path.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(936, 0, path.c_str(), -1, wide.data(), units);
-    char* utf8 = toUnix(wide.c_str());
+    char* utf8 = toUnix(toWide(path).c_str());
     if (!utf8) return {};
     const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
     std::wstring result(static_cast<std::size_t>(length), L'\0');
@@ -56,17 +55,17 @@ bool runUnixChattr(const Text& path, bool set) {
 
 bool canCreateIn(const Text& folder) {
     const Text probe = folder + "\\probe.tmp";
-    const HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    const HANDLE file = CreateFileW(toWide(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
-    DeleteFileA(probe.c_str());
+    DeleteFileW(toWide(probe).c_str());
     return true;
 }
 
 bool canWrite(const Text& file) {
-    const HANDLE handle =
-        CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE handle = CreateFileW(toWide(file).c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return false;
     CloseHandle(handle);
     return true;
@@ -75,13 +74,13 @@ bool canWrite(const Text& file) {
 }  // namespace
 
 TempDir::TempDir() {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
+    wchar_t wideBase[MAX_PATH] = {};
+    const DWORD length = GetTempPathW(MAX_PATH, wideBase);
+    const Text base = fromWide(wideBase, length < MAX_PATH ? length : 0);
     static unsigned counter = 0;
     for (;;) {
-        path_ = Text(base) + "marrowpad-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++counter);
-        if (CreateDirectoryA(path_.c_str(), nullptr)) break;
+        path_ = base + "marrowpad-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+        if (CreateDirectoryW(toWide(path_).c_str(), nullptr)) break;
     }
 }
 
@@ -90,9 +89,9 @@ TempDir::~TempDir() {
 }
 
 std::optional<Text> readBytes(const Text& path) {
-    const HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE file = CreateFileW(toWide(path).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     Text bytes;
     char chunk[4096];
@@ -103,7 +102,8 @@ std::optional<Text> readBytes(const Text& path) {
 }
 
 bool writeBytes(const Text& path, std::string_view bytes) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const HANDLE file =
+        CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
@@ -113,27 +113,27 @@ bool writeBytes(const Text& path, std::string_view bytes) {
 }
 
 bool exists(const Text& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 TextArray folderEntries(const Text& folder) {
     TextArray names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(toWide(folder + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
-        const Text name = found.cFileName;
+        const Text name = fromWide(std::wstring(found.cFileName));
         if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     std::sort(names.begin(), names.end());
     return names;
 }
 
 Unchangeable::Unchangeable(const Text& path)
-    : path_(path), folder_((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    : path_(path), folder_((GetFileAttributesW(toWide(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     const auto refused = [&] { return folder_ ? !canCreateIn(path_) : !canWrite(path_); };
-    if (!folder_) SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+    if (!folder_) SetFileAttributesW(toWide(path_).c_str(), FILE_ATTRIBUTE_READONLY);
     if (refused()) {
         done_ = true;
         return;
@@ -152,7 +152,7 @@ Unchangeable::~Unchangeable() {
         for (int tries = 0; tries < 200 && (folder_ ? !canCreateIn(path_) : !canWrite(path_)); ++tries)
             Sleep(10);
     }
-    if (!folder_) SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!folder_) SetFileAttributesW(toWide(path_).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace testfiles
