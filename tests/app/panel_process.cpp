@@ -34,13 +34,82 @@ PanelProcess::~PanelProcess() {
     }
 }
 
-bool PanelProcess::start() {
+// The program copied into the test's folder for it; its path, or "" when the copy failed.
+std::string PanelProcess::copyProgram() const {
     const std::string executable = folder_ / "marrowpad.exe";
-    if (!CopyFileW(toWide(testProgramFolder() + "\\marrowpad.exe").c_str(), toWide(executable).c_str(),
-                   FALSE)) {
-        return false;
+    const bool copied = CopyFileW(toWide(testProgramFolder() + "\\marrowpad.exe").c_str(),
+                                  toWide(executable).c_str(), FALSE) != FALSE;
+    return copied ? executable : std::string();
+}
+
+bool PanelProcess::start() {
+    const std::string executable = copyProgram();
+    return !executable.empty() && launch(executable);
+}
+
+namespace {
+
+constexpr char kUtf8CodePage[] =
+    "<activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">UTF-8</activeCodePage>";
+
+struct Manifest {
+    std::string text;
+    WORD language = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);
+};
+
+BOOL CALLBACK takeLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR found) {
+    reinterpret_cast<Manifest*>(found)->language = language;
+    return FALSE;
+}
+
+// The application manifest the executable carries, if any, and its language.
+Manifest manifestOf(const std::string& executable) {
+    Manifest manifest;
+    HMODULE image = LoadLibraryExW(toWide(executable).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!image) return manifest;
+    EnumResourceLanguagesW(image, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), takeLanguage,
+                           reinterpret_cast<LONG_PTR>(&manifest));
+    if (HRSRC found = FindResourceExW(image, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), manifest.language)) {
+        const void* data = LockResource(LoadResource(image, found));
+        if (data) manifest.text.assign(static_cast<const char*>(data), SizeofResource(image, found));
     }
-    return launch(executable);
+    FreeLibrary(image);
+    return manifest;
+}
+
+// The executable's manifest with the UTF-8 code page declared in its windows settings (a manifest of its
+// own when it has none).
+bool declareUtf8CodePage(const std::string& executable) {
+    Manifest manifest = manifestOf(executable);
+    std::string& text = manifest.text;
+    const std::size_t settingsEnd = text.find("</windowsSettings>");
+    const std::size_t assemblyEnd = text.find("</assembly>");
+    if (settingsEnd != std::string::npos) {
+        text.insert(settingsEnd, kUtf8CodePage);
+    } else if (assemblyEnd != std::string::npos) {
+        text.insert(assemblyEnd, std::string("<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">"
+                                             "<windowsSettings>") +
+                                     kUtf8CodePage + "</windowsSettings></application>");
+    } else {
+        text = std::string(
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+                   "<assembly manifestVersion=\"1.0\" xmlns=\"urn:schemas-microsoft-com:asm.v1\">"
+                   "<application xmlns=\"urn:schemas-microsoft-com:asm.v3\"><windowsSettings>") +
+               kUtf8CodePage + "</windowsSettings></application></assembly>";
+    }
+    HANDLE update = BeginUpdateResourceW(toWide(executable).c_str(), FALSE);
+    if (!update) return false;
+    const bool updated = UpdateResourceW(update, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), manifest.language,
+                                         text.data(), static_cast<DWORD>(text.size())) != FALSE;
+    return EndUpdateResourceW(update, !updated) != FALSE && updated &&
+           manifestOf(executable).text.find(kUtf8CodePage) != std::string::npos;
+}
+
+}  // namespace
+
+bool PanelProcess::startWithUtf8CodePage() {
+    const std::string executable = copyProgram();
+    return !executable.empty() && declareUtf8CodePage(executable) && launch(executable);
 }
 
 bool PanelProcess::startBeside(const PanelProcess& first) {

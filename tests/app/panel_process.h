@@ -20,6 +20,9 @@ public:
     // Copies marrowpad.exe (beside this test program) into a new temporary folder, starts it with another
     // current directory, and waits until its main window ("Quorvel", "Marrowpad") is visible.
     bool start();
+    // The same with the copy's code page switched to UTF-8 (65001), as Windows' "Use Unicode UTF-8 for
+    // worldwide language support" switches it for every program: its manifest declares the active code page.
+    bool startWithUtf8CodePage();
     // Starts a second copy of the program that `first` runs, from its folder: both work on the same files.
     bool startBeside(const PanelProcess& first);
 
@@ -37,6 +40,7 @@ public:
     HWND visiblePopupMenu() const;
 
 private:
+    std::string copyProgram() const;
     bool launch(const std::string& executable);
 
     testfiles::TempDir folder_;

@@ -46,7 +46,12 @@ TEST_F(LocaleTest, FollowsTheChatWhereTheSystemTextsAreNotChinese) {
 // Every text the panel shows, reads and keeps is Chinese here too: its labels, the friend's name read from
 // the client, the remark in the user's existing database, the quick reply in the user's existing file and
 // the reply pasted into the chat; and it makes no file of another name beside them.
-TEST_F(LocaleTest, TheWholePanelIsChineseOnThisCodePage) {
+class WholePanelTest : public PanelFollowTest {
+protected:
+    void showsEverythingInChinese(UINT panelCodePage);
+};
+
+void WholePanelTest::showsEverythingInChinese(UINT panelCodePage) {
     ASSERT_NE(GetACP(), 936u);
     const Text folder = panel.folder();
     const std::string database = gbkTextCodec().toUtf8(folder + "\\微信备注.db").value_or("");
@@ -58,7 +63,11 @@ TEST_F(LocaleTest, TheWholePanelIsChineseOnThisCodePage) {
 
     standin::StandIn client({L"--account", L"张三", L"--chat", L"李四"});
     ASSERT_TRUE(client.started());
-    startPanel();
+    if (panelCodePage == CP_UTF8) {
+        ASSERT_TRUE(panel.startWithUtf8CodePage()) << "marrowpad.exe did not show its window";
+    } else {
+        startPanel();
+    }
 
     const struct {
         int control;
@@ -80,7 +89,8 @@ TEST_F(LocaleTest, TheWholePanelIsChineseOnThisCodePage) {
     ASSERT_TRUE(remote::setText(remarkBox, "老同学，住在北京"));
     remote::click(control(id::saveButton));
     EXPECT_TRUE(waitUntil([&] {
-        return query(database, u8"SELECT 昵称, 备注 FROM 信息") == u8"李四|老同学，住在北京\n";
+        // Read as another client: while the panel writes, the file may be busy for a moment.
+        return runSql(database, u8"SELECT 昵称, 备注 FROM 信息").rows == u8"李四|老同学，住在北京\n";
     })) << "the remark was not saved as Chinese";
 
     remote::ListView list(control(id::replyList));
@@ -95,7 +105,15 @@ TEST_F(LocaleTest, TheWholePanelIsChineseOnThisCodePage) {
     RECT area{};
     GetWindowRect(panel.window(), &area);
     const ScreenCapture capture = ScreenCapture::of(area);
-    EXPECT_TRUE(capture.saveBmp(testProgramFolder() + "\\panel-cp" + std::to_string(GetACP()) + ".bmp"));
+    EXPECT_TRUE(capture.saveBmp(testProgramFolder() + "\\panel-cp" + std::to_string(panelCodePage) + ".bmp"));
+}
+
+TEST_F(WholePanelTest, OnThisSystemsCodePage) {
+    showsEverythingInChinese(GetACP());
+}
+
+TEST_F(WholePanelTest, WithTheUtf8CodePage) {
+    showsEverythingInChinese(CP_UTF8);
 }
 
 }  // namespace
