@@ -34,20 +34,15 @@ PanelProcess::~PanelProcess() {
     }
 }
 
-// The program copied into the test's folder for it; its path, or "" when the copy failed.
-std::string PanelProcess::copyProgram() const {
-    const std::string executable = folder_ / "marrowpad.exe";
-    const bool copied = CopyFileW(toWide(testProgramFolder() + "\\marrowpad.exe").c_str(),
-                                  toWide(executable).c_str(), FALSE) != FALSE;
-    return copied ? executable : std::string();
-}
-
-bool PanelProcess::start() {
-    const std::string executable = copyProgram();
-    return !executable.empty() && launch(executable);
-}
-
 namespace {
+
+// The program copied into `folder`; its path, or "" when the copy failed.
+std::wstring copyProgramInto(const std::wstring& folder) {
+    const std::wstring executable = folder + L"\\marrowpad.exe";
+    const bool copied = CopyFileW(toWide(testProgramFolder() + "\\marrowpad.exe").c_str(), executable.c_str(),
+                                  FALSE) != FALSE;
+    return copied ? executable : std::wstring();
+}
 
 constexpr char kUtf8CodePage[] =
     "<activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">UTF-8</activeCodePage>";
@@ -63,9 +58,9 @@ BOOL CALLBACK takeLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR fo
 }
 
 // The application manifest the executable carries, if any, and its language.
-Manifest manifestOf(const std::string& executable) {
+Manifest manifestOf(const std::wstring& executable) {
     Manifest manifest;
-    HMODULE image = LoadLibraryExW(toWide(executable).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE image = LoadLibraryExW(executable.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!image) return manifest;
     EnumResourceLanguagesW(image, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), takeLanguage,
                            reinterpret_cast<LONG_PTR>(&manifest));
@@ -79,7 +74,7 @@ Manifest manifestOf(const std::string& executable) {
 
 // The executable's manifest with the UTF-8 code page declared in its windows settings (a manifest of its
 // own when it has none).
-bool declareUtf8CodePage(const std::string& executable) {
+bool declareUtf8CodePage(const std::wstring& executable) {
     Manifest manifest = manifestOf(executable);
     std::string& text = manifest.text;
     const std::size_t settingsEnd = text.find("</windowsSettings>");
@@ -97,7 +92,7 @@ bool declareUtf8CodePage(const std::string& executable) {
                    "<application xmlns=\"urn:schemas-microsoft-com:asm.v3\"><windowsSettings>") +
                kUtf8CodePage + "</windowsSettings></application></assembly>";
     }
-    HANDLE update = BeginUpdateResourceW(toWide(executable).c_str(), FALSE);
+    HANDLE update = BeginUpdateResourceW(executable.c_str(), FALSE);
     if (!update) return false;
     const bool updated = UpdateResourceW(update, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), manifest.language,
                                          text.data(), static_cast<DWORD>(text.size())) != FALSE;
@@ -107,22 +102,34 @@ bool declareUtf8CodePage(const std::string& executable) {
 
 }  // namespace
 
+bool PanelProcess::start() {
+    const std::wstring executable = copyProgramInto(toWide(folder_.path()));
+    return !executable.empty() && launch(executable);
+}
+
+bool PanelProcess::startInFolder(const std::wstring& name) {
+    const std::wstring folder = toWide(folder_.path()) + L"\\" + name;
+    if (!CreateDirectoryW(folder.c_str(), nullptr)) return false;
+    const std::wstring executable = copyProgramInto(folder);
+    return !executable.empty() && launch(executable);
+}
+
 bool PanelProcess::startWithUtf8CodePage() {
-    const std::string executable = copyProgram();
+    const std::wstring executable = copyProgramInto(toWide(folder_.path()));
     return !executable.empty() && declareUtf8CodePage(executable) && launch(executable);
 }
 
 bool PanelProcess::startBeside(const PanelProcess& first) {
-    return launch(first.folder_ / "marrowpad.exe");
+    return launch(toWide(first.folder_ / "marrowpad.exe"));
 }
 
-bool PanelProcess::launch(const std::string& executable) {
+bool PanelProcess::launch(const std::wstring& executable) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    std::wstring commandLine = toWide("\"" + executable + "\"");
+    std::wstring commandLine = L"\"" + executable + L"\"";
     // Started from the test's folder: the panel makes its own folder current.
-    if (!CreateProcessW(toWide(executable).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         toWide(testProgramFolder()).c_str(), &startup, &started)) {
         return false;
     }

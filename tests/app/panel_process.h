@@ -23,6 +23,8 @@ public:
     // The same with the copy's code page switched to UTF-8 (65001), as Windows' "Use Unicode UTF-8 for
     // worldwide language support" switches it for every program: its manifest declares the active code page.
     bool startWithUtf8CodePage();
+    // The same from a folder of this name inside the temporary folder (a name that GBK may not hold).
+    bool startInFolder(const std::wstring& name);
     // Starts a second copy of the program that `first` runs, from its folder: both work on the same files.
     bool startBeside(const PanelProcess& first);
 
@@ -40,8 +42,7 @@ public:
     HWND visiblePopupMenu() const;
 
 private:
-    std::string copyProgram() const;
-    bool launch(const std::string& executable);
+    bool launch(const std::wstring& executable);
 
     testfiles::TempDir folder_;
     handles::unique_handle process_;

@@ -16,6 +16,7 @@
 #include "sqlite_test_support.h"
 #include "standin_control.h"
 #include "support/temp_files.h"
+#include "util/codepage.h"
 
 namespace id = control_ids;
 
@@ -114,6 +115,18 @@ TEST_F(WholePanelTest, OnThisSystemsCodePage) {
 
 TEST_F(WholePanelTest, WithTheUtf8CodePage) {
     showsEverythingInChinese(CP_UTF8);
+}
+
+// A program kept in a folder whose name GBK cannot hold, as a German user's "C:\\Users\\Jörg" is: its two
+// files still appear beside it, and nowhere else.
+TEST(ProgramFolder, ANameOutsideGbkStillHoldsTheFiles) {
+    PanelProcess panel;
+    ASSERT_TRUE(panel.startInFolder(L"J\u00F6rg")) << "marrowpad.exe did not show its window";
+    const std::wstring folder = toWide(panel.folder()) + L"\\J\u00F6rg\\";
+    for (const Text& name : {Text("微信备注.db"), Text("快捷回复.txt")}) {
+        EXPECT_NE(GetFileAttributesW((folder + toWide(name)).c_str()), INVALID_FILE_ATTRIBUTES) << name;
+    }
+    EXPECT_EQ(testfiles::folderEntries(panel.folder()).size(), 1u) << "only the program's folder";
 }
 
 }  // namespace
