@@ -380,7 +380,6 @@ TEST_F(AccElementTest, StateAndRoleTextsComeFromThePlatform) {
     }
     EXPECT_NE(platformStateText(4), "");
     EXPECT_EQ(element.roleText(), platformRoleText(ROLE_SYSTEM_CLIENT));
-    EXPECT_EQ(element.roleText(), "客户端");  // this platform's text under the tests' Chinese locale
     first->self().role = 0;
     EXPECT_EQ(element.roleText(), platformRoleText(0));
 }

@@ -6,20 +6,21 @@
 
 #include <string>
 
+#include "util/codepage.h"
 #include "util/gbk_text.h"
 
 namespace access_test {
 
 // The platform's texts, read here with a plain buffer, to compare the element's own reads against.
 inline Text platformStateText(DWORD bit) {
-    char buffer[256] = {};
-    GetStateTextA(bit, buffer, sizeof buffer);
-    return buffer;
+    wchar_t buffer[256] = {};
+    const UINT length = GetStateTextW(bit, buffer, 256);
+    return fromWide(buffer, length < 256 ? length : 0);
 }
 inline Text platformRoleText(DWORD role) {
-    char buffer[256] = {};
-    GetRoleTextA(role, buffer, sizeof buffer);
-    return buffer;
+    wchar_t buffer[256] = {};
+    const UINT length = GetRoleTextW(role, buffer, 256);
+    return fromWide(buffer, length < 256 ? length : 0);
 }
 
 inline VARIANT numberVariant(long number) {

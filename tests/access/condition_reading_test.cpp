@@ -2,6 +2,7 @@
 // elements of every kind and conditions of every form, with the calls counted that each reading costs.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <vector>
 
 #include "access/path_query.h"
@@ -133,14 +134,34 @@ TEST_F(ConditionReading, OnlyTheFieldsThatTheClausesReachedAreRead) {
     EXPECT_GE(FakeAccessible::callsServed(), 10) << "a whole snapshot";
 }
 
-TEST_F(ConditionReading, FieldsReadAloneAreTheSnapshotsFields) {
-    for (const AccElement& kid : kids) {
-        const ElementInfo info = snapshot(kid);
-        for (const TestedField field : {TestedField::name, TestedField::stateText, TestedField::roleText,
-                                        TestedField::childId, TestedField::value}) {
-            EXPECT_EQ(snapshotField(kid, field), fieldOf(info, field));
-        }
-        EXPECT_EQ(snapshotName(kid), info.name);
+TEST_F(ConditionReading, FieldsReadAloneAreTheElementsProperties) {
+    // What the tree above holds, as the snapshot's text fields: name (NAMELESS for none), state text, role
+    // text, child id, value. An element whose reads fail, and the empty one, read as state 0 and role 0.
+    const Text normal = platformStateText(0);
+    const struct {
+        Text name, stateText, roleText, childId, value;
+    } expected[] = {
+        {"标题栏",
+         platformStateText(STATE_SYSTEM_FOCUSED) + "," + platformStateText(STATE_SYSTEM_FOCUSABLE) + ",",
+         platformRoleText(ROLE_SYSTEM_TITLEBAR), "0", ""},
+        {"NAMELESS", normal, platformRoleText(ROLE_SYSTEM_PUSHBUTTON), "0", ""},
+        {"客户区", normal, platformRoleText(ROLE_SYSTEM_CLIENT), "0", "a&b==c"},
+        {"简单", normal, platformRoleText(ROLE_SYSTEM_STATICTEXT), "4", "v"},
+        {"NAMELESS", normal, platformRoleText(ROLE_SYSTEM_CLIENT), "5", ""},
+        {"NAMELESS", normal, platformRoleText(0), "0", ""},
+        {"NAMELESS", platformStateText(STATE_SYSTEM_UNAVAILABLE) + ",",
+         platformRoleText(ROLE_SYSTEM_PUSHBUTTON), "0", "=x"},
+        {"NAMELESS", normal, platformRoleText(0), "0", ""},
+    };
+    ASSERT_EQ(kids.size(), std::size(expected));
+    for (std::size_t i = 0; i < kids.size(); ++i) {
+        const AccElement& kid = kids[i];
+        EXPECT_EQ(snapshotField(kid, TestedField::name), expected[i].name) << i;
+        EXPECT_EQ(snapshotField(kid, TestedField::stateText), expected[i].stateText) << i;
+        EXPECT_EQ(snapshotField(kid, TestedField::roleText), expected[i].roleText) << i;
+        EXPECT_EQ(snapshotField(kid, TestedField::childId), expected[i].childId) << i;
+        EXPECT_EQ(snapshotField(kid, TestedField::value), expected[i].value) << i;
+        EXPECT_EQ(snapshotName(kid), expected[i].name) << i;
         FakeAccessible::resetCallsServed();
         snapshotName(kid);
         EXPECT_LE(FakeAccessible::callsServed(), 1);

@@ -2,7 +2,9 @@
 #include "client/instances.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
+#include <string>
 #include <vector>
 
 #include "client/system_client_paths.h"
@@ -68,15 +70,20 @@ TEST_F(InstancesTest, ScanWithoutClientsLeavesBothListsEmpty) {
     EXPECT_EQ(instances.selection(), -1);
 }
 
-TEST_F(InstancesTest, PathAsWrittenForChineseWindowsFindsNothingHere) {
-    // Wine's text for state 0 is not 正常, so the path as written finds no account: the reason the paths
-    // are built from the system's texts.
+TEST_F(InstancesTest, PathAsWrittenForChineseWindowsFindsTheAccountOnlyWhereTheSystemTextsAreThose) {
+    // The path as written holds Chinese Windows' texts for the client role and state 0. Elsewhere, Wine's
+    // zh_CN included (its state 0 is 普通), it finds no account: the reason the paths are built from the
+    // system's texts.
+    wchar_t role[64] = {}, state[64] = {};
+    GetRoleTextW(ROLE_SYSTEM_CLIENT, role, 64);
+    GetStateTextW(0, state, 64);
+    const bool chineseWindowsTexts = std::wstring(role) == L"客户端" && std::wstring(state) == L"正常";
     standin::StandIn client({L"--account", L"张三"});
     ASSERT_TRUE(client.started());
     FakeChoiceList instances;
     std::vector<HWND> windows;
     client::scanClientInstances(instances, windows, "?t==客户端&s==正常>#1>#2>#1>#1");
-    EXPECT_EQ(instances.entries, (TextArray{"NAMELESS"}));
+    EXPECT_EQ(instances.entries, (TextArray{chineseWindowsTexts ? "张三" : "NAMELESS"}));
     client::scanClientInstances(instances, windows, accountPath);
     EXPECT_EQ(instances.entries, (TextArray{"张三"}));
 }
