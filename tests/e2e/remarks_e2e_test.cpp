@@ -98,6 +98,8 @@ TEST_F(RemarksThroughThePanel, SavedRemarksAreShownForTheirNickname) {
     const StatusSeen first = save("已保存");
     EXPECT_TRUE(first.shownWithText) << "已保存 was not shown";
     EXPECT_TRUE(first.hiddenAfter) << "the status label stayed";
+    // The save waits 300 ms with the status showing; seen from here, through polling, a good part of that.
+    EXPECT_GE(first.shownMilliseconds, 150u) << "the status was not shown for the save's wait";
     EXPECT_EQ(storedRows(), u8"好友甲|老同学（大学）\r\n第二行\n");
 
     showFriend("Bob");
@@ -142,6 +144,7 @@ TEST_F(RemarksThroughThePanel, SaveAgainstALockedDatabaseFailsVisiblyAndChangesN
         const StatusSeen failed = save("保存失败");
         EXPECT_TRUE(failed.shownWithText) << "保存失败 was not shown";
         EXPECT_TRUE(failed.hiddenAfter);
+        EXPECT_GE(failed.shownMilliseconds, 150u);
         showFriend("好友乙");
         ASSERT_TRUE(remote::setText(control(id::remarkBox), "新朋友"));
         EXPECT_TRUE(save("保存失败").shownWithText) << "a new row fails the same way";
