@@ -10,7 +10,7 @@
 #include "test_window.h"
 
 // Found by GoogleTest next to Bounds, for readable failures.
-std::ostream& operator<<(std::ostream& out, const Bounds& b) {
+static std::ostream& operator<<(std::ostream& out, const Bounds& b) {
     return out << b.left << "," << b.top << " " << b.width << "x" << b.height;
 }
 
