@@ -3,6 +3,7 @@
 // registered here: releaseGlobals first, then the COM uninitialisation.
 #include <ole2.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdlib>
 
@@ -23,6 +24,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     noteExecutableDirectory();
     createGlobals();
     std::atexit(releaseGlobals);
+
+    // The common control classes (the quick reply list view among them) exist only once registered.
+    INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&commonControls);
 
     MainWindow mainWindow(std::exit, executableDirectory());
     if (!mainWindow.create(instance)) return 0;

@@ -5,6 +5,7 @@
 #include "app/control_ids.h"
 #include "app/form.h"
 #include "app/globals.h"
+#include "app/res/resource_ids.h"
 #include "remarks/remark_store.h"
 #include "replies/reply_controls.h"
 #include "replies/reply_store.h"
@@ -21,7 +22,13 @@ bool MainWindow::create(HINSTANCE instance) {
         windowClass.lpfnWndProc = windowProcedure;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+        // The program's own icon, at the sizes the system asks for: title bar (small) and taskbar (large).
+        windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MARROWPAD), IMAGE_ICON,
+                                                          GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                                          LR_SHARED));
+        windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MARROWPAD),
+                                                            IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                            GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = form::kWindowClass;
         if (!RegisterClassExA(&windowClass)) return false;
