@@ -1,6 +1,7 @@
 #include "app/form.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "app/control_hooks.h"
 #include "app/control_ids.h"
@@ -152,6 +153,10 @@ bool build(HWND mainWindow, PanelControls& controls) {
         HWND control = createControl(entry, parent);
         if (!control) return false;
         if (isGroupBox(entry)) {
+            // A themed group box draws its caption in the theme's colour whatever the parent answers to
+            // WM_CTLCOLORSTATIC: a caption with a colour of its own keeps the classic look. The class list
+            // " " matches no theme, on Windows and Wine alike (Wine refuses the empty string).
+            if (entry.look.text != CLR_INVALID) SetWindowTheme(control, L" ", L" ");
             forwardNotificationsToParent(control);
         } else {
             closeWindowOnEscape(control);
