@@ -4,20 +4,24 @@
 
 namespace {
 
-// Each subclassed window keeps its original procedure in this property. The procedures stay ANSI, as the
-// whole program is.
-constexpr char kOriginalProcedure[] = "Marrowpad.OriginalProcedure";
+// Each subclass keeps the procedure it replaced in a property of its own, so that subclasses can be stacked
+// on one window. The procedures stay ANSI, as the whole program is.
+constexpr char kBeforeForwarding[] = "Marrowpad.OriginalProcedure";
+constexpr char kBeforeEscape[] = "Marrowpad.BeforeEscape";
+constexpr char kBeforeRadio[] = "Marrowpad.BeforeRadio";
 
-void subclass(HWND window, WNDPROC procedure) {
-    SetPropA(window, kOriginalProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
+void subclass(HWND window, WNDPROC procedure, const char* property) {
+    SetPropA(window, property, reinterpret_cast<HANDLE>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }
 
-LRESULT callOriginal(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kOriginalProcedure));
+// Passes the message to the procedure the subclass replaced; at the window's end the subclasses come off
+// in reverse order, each as its own procedure sees the message last.
+LRESULT callOriginal(const char* property, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto original = reinterpret_cast<WNDPROC>(GetPropA(window, property));
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropA(window, kOriginalProcedure);
+        RemovePropA(window, property);
     }
     return CallWindowProcA(original, window, message, wParam, lParam);
 }
@@ -40,7 +44,7 @@ LRESULT CALLBACK forwardingProcedure(HWND box, UINT message, WPARAM wParam, LPAR
             return 1;
         }
         default:
-            return callOriginal(box, message, wParam, lParam);
+            return callOriginal(kBeforeForwarding, box, message, wParam, lParam);
     }
 }
 
@@ -55,15 +59,51 @@ LRESULT CALLBACK escapeProcedure(HWND control, UINT message, WPARAM wParam, LPAR
         PostMessageA(GetAncestor(control, GA_ROOT), WM_CLOSE, 0, 0);
         return 0;
     }
-    return callOriginal(control, message, wParam, lParam);
+    return callOriginal(kBeforeEscape, control, message, wParam, lParam);
+}
+
+// Set while a radio button handles the user's click or key: the check it then gives itself unchecks the
+// rest of the group, as it should.
+int userChecking = 0;
+
+LRESULT CALLBACK radioProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONUP:
+        case WM_KEYUP:
+        case BM_CLICK: {
+            ++userChecking;
+            const LRESULT result = callOriginal(kBeforeRadio, button, message, wParam, lParam);
+            --userChecking;
+            return result;
+        }
+        case BM_SETCHECK: {
+            const LONG style = GetWindowLongA(button, GWL_STYLE);
+            if (userChecking > 0 || wParam != BST_CHECKED || (style & BS_TYPEMASK) != BS_AUTORADIOBUTTON)
+                break;
+            // Common Controls 6 unchecks the group's other automatic radio buttons on this message, where
+            // user32's button leaves them alone; the button handles it as a plain radio button instead.
+            SetWindowLongA(button, GWL_STYLE, (style & ~BS_TYPEMASK) | BS_RADIOBUTTON);
+            const LRESULT result = callOriginal(kBeforeRadio, button, message, wParam, lParam);
+            SetWindowLongA(button, GWL_STYLE,
+                           (GetWindowLongA(button, GWL_STYLE) & ~BS_TYPEMASK) | BS_AUTORADIOBUTTON);
+            return result;
+        }
+        default:
+            break;
+    }
+    return callOriginal(kBeforeRadio, button, message, wParam, lParam);
 }
 
 }  // namespace
 
 void forwardNotificationsToParent(HWND groupBox) {
-    subclass(groupBox, forwardingProcedure);
+    subclass(groupBox, forwardingProcedure, kBeforeForwarding);
 }
 
 void closeWindowOnEscape(HWND control) {
-    subclass(control, escapeProcedure);
+    subclass(control, escapeProcedure, kBeforeEscape);
+}
+
+void checkRadioButtonAlone(HWND radioButton) {
+    subclass(radioButton, radioProcedure, kBeforeRadio);
 }

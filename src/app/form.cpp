@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include <cstring>
+
 #include "app/control_hooks.h"
 #include "app/control_ids.h"
 
@@ -160,6 +162,8 @@ bool build(HWND mainWindow, PanelControls& controls) {
             forwardNotificationsToParent(control);
         } else {
             closeWindowOnEscape(control);
+            const bool button = std::strcmp(entry.windowClass, WC_BUTTONA) == 0;
+            if (button && (entry.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON) checkRadioButtonAlone(control);
         }
     }
     HWND remarkGroup = GetDlgItem(mainWindow, id::remarkGroup);

@@ -3,7 +3,8 @@
 // registered here: releaseGlobals first, then the COM uninitialisation.
 #include <ole2.h>
 #include <windows.h>
-#include <commctrl.h>
+
+#include <commctrl.h>  // after windows.h, which it builds on
 
 #include <cstdlib>
 

@@ -23,9 +23,9 @@ bool MainWindow::create(HINSTANCE instance) {
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
         // The program's own icon, at the sizes the system asks for: title bar (small) and taskbar (large).
-        windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MARROWPAD), IMAGE_ICON,
-                                                          GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
-                                                          LR_SHARED));
+        windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MARROWPAD),
+                                                          IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                                          GetSystemMetrics(SM_CYICON), LR_SHARED));
         windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MARROWPAD),
                                                             IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));

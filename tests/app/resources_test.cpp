@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,6 +31,11 @@ struct Executable {
     const char* build;
     std::string path;
 };
+
+// Test names and failure messages show the build.
+void PrintTo(const Executable& executable, std::ostream* out) {
+    *out << executable.build;
+}
 
 // Both builds of the program, beside each other as scripts/test.sh lays them out: this test's own
 // (x86_64) and the shipped 32-bit one.
@@ -77,20 +83,22 @@ public:
     // their addresses, so the table is read at its relative addresses; the low bits of the handle only
     // mark the kind of mapping.
     std::set<std::string> importedDlls() const {
-        const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module_) & ~ULONG_PTR{3});
+        const auto* base =
+            reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module_) & ~ULONG_PTR{3});
         const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
         const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
         const IMAGE_DATA_DIRECTORY imports =
             nt->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC
-                ? reinterpret_cast<const IMAGE_NT_HEADERS64*>(nt)->OptionalHeader
-                      .DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT]
+                ? reinterpret_cast<const IMAGE_NT_HEADERS64*>(nt)
+                      ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT]
                 : nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
         std::set<std::string> names;
         if (imports.VirtualAddress == 0) return names;
         for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
              entry->Name != 0; ++entry) {
             std::string name(reinterpret_cast<const char*>(base + entry->Name));
-            std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return toupper(c); });
+            std::transform(name.begin(), name.end(), name.begin(),
+                           [](unsigned char c) { return toupper(c); });
             names.insert(name);
         }
         return names;
@@ -152,7 +160,7 @@ public:
         // Newer systems add the maxversiontested value to each element: element size and the offset of the
         // first element follow from the size of the answer.
         const DWORD count = *reinterpret_cast<const DWORD*>(buffer.data());
-        size_t offset = 4, stride = 20;  // {GUID, type}
+        size_t offset = 4, stride = 20;                                      // {GUID, type}
         if (count > 0 && needed == 8 + count * 32) offset = 8, stride = 32;  // {GUID, type, version}
         if (count > 0 && needed != offset + count * stride) return ids;
         for (DWORD i = 0; i < count; ++i) {
@@ -212,8 +220,10 @@ TEST_P(ResourcesTest, ManifestAsTheLoaderReadsIt) {
     const std::string manifest = image.resource(kManifestType, 1);
     ASSERT_FALSE(manifest.empty());
     EXPECT_EQ(manifest.rfind("<?xml", 0), 0u) << "the XML declaration must come first";
-    EXPECT_TRUE(element(manifest, "activeCodePage").tag.empty()) << "the program converts its GBK text itself";
-    EXPECT_NE(element(manifest, "assemblyIdentity").tag.find("version=\"" + kVersion + ".0\""), std::string::npos);
+    EXPECT_TRUE(element(manifest, "activeCodePage").tag.empty())
+        << "the program converts its GBK text itself";
+    EXPECT_NE(element(manifest, "assemblyIdentity").tag.find("version=\"" + kVersion + ".0\""),
+              std::string::npos);
 
     const XmlElement dependency = element(manifest, "dependentAssembly");
     EXPECT_NE(dependency.content.find("name=\"Microsoft.Windows.Common-Controls\""), std::string::npos);
@@ -224,7 +234,8 @@ TEST_P(ResourcesTest, ManifestAsTheLoaderReadsIt) {
     // configuration is incorrect"); and settings in a wrong namespace are silently ignored.
     ManifestContext context(GetParam().path);
     ASSERT_TRUE(context.valid()) << "error " << GetLastError();
-    EXPECT_EQ(context.setting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"), L"true/pm");
+    EXPECT_EQ(context.setting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"),
+              L"true/pm");
     EXPECT_EQ(context.setting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"),
               L"PerMonitorV2, PerMonitor");
     EXPECT_EQ(context.runLevel(), ACTCTX_RUN_LEVEL_AS_INVOKER);
@@ -259,8 +270,8 @@ TEST_P(ResourcesTest, VersionAsExplorerShowsIt) {
 
     // Readers find the string table through the first Translation entry.
     WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                               &length));
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
     ASSERT_GE(length, 4u);
     EXPECT_EQ(translation[0], 0x0409);
     EXPECT_EQ(translation[1], 1200);
@@ -271,9 +282,8 @@ TEST_P(ResourcesTest, VersionAsExplorerShowsIt) {
         const char* name;
         std::string expected;
     } fields[] = {
-        {"FileDescription", "Marrowpad"},   {"ProductName", "Marrowpad"},
-        {"FileVersion", kVersion},          {"ProductVersion", kVersion},
-        {"OriginalFilename", "marrowpad.exe"},
+        {"FileDescription", "Marrowpad"}, {"ProductName", "Marrowpad"},          {"FileVersion", kVersion},
+        {"ProductVersion", kVersion},     {"OriginalFilename", "marrowpad.exe"},
     };
     for (const auto& field : fields) {
         wchar_t* value = nullptr;
