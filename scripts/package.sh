@@ -28,7 +28,8 @@ stamp="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 315532
 stage="$BUILD/dist/stage"
 rm -rf "$stage"
 mkdir -p "$stage"
-i686-w64-mingw32-strip -o "$stage/marrowpad.exe" "$I686/bin/marrowpad.exe"
+# strip writes the time into the PE header unless SOURCE_DATE_EPOCH names one: none, as the link writes.
+SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip -o "$stage/marrowpad.exe" "$I686/bin/marrowpad.exe"
 cp dist/使用说明.txt "$stage/"
 (cd "$stage" && sha256sum marrowpad.exe 使用说明.txt > SHA256SUMS)
 
