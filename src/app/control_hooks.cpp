@@ -4,21 +4,26 @@
 
 namespace {
 
-// Each subclassed window keeps its original procedure in this property. The windows are Unicode windows and
-// the procedures stay Unicode: an ANSI one would have every text message, typed characters included, pass
-// through the system's code page, which cannot hold the panel's Chinese on most systems.
-constexpr wchar_t kOriginalProcedure[] = L"Marrowpad.OriginalProcedure";
+// Each subclass keeps the procedure it replaced in a property of its own, so that subclasses can be stacked
+// on one window. The windows are Unicode windows and the procedures stay Unicode: an ANSI one would have
+// every text message, typed characters included, pass through the system's code page, which cannot hold the
+// panel's Chinese on most systems.
+constexpr wchar_t kBeforeForwarding[] = L"Marrowpad.OriginalProcedure";
+constexpr wchar_t kBeforeEscape[] = L"Marrowpad.BeforeEscape";
+constexpr wchar_t kBeforeRadio[] = L"Marrowpad.BeforeRadio";
 
-void subclass(HWND window, WNDPROC procedure) {
-    SetPropW(window, kOriginalProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
+void subclass(HWND window, WNDPROC procedure, const wchar_t* property) {
+    SetPropW(window, property, reinterpret_cast<HANDLE>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }
 
-LRESULT callOriginal(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto original = reinterpret_cast<WNDPROC>(GetPropW(window, kOriginalProcedure));
+// Passes the message to the procedure the subclass replaced; at the window's end the subclasses come off
+// in reverse order, each as its own procedure sees the message last.
+LRESULT callOriginal(const wchar_t* property, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto original = reinterpret_cast<WNDPROC>(GetPropW(window, property));
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropW(window, kOriginalProcedure);
+        RemovePropW(window, property);
     }
     return CallWindowProcW(original, window, message, wParam, lParam);
 }
@@ -41,7 +46,7 @@ LRESULT CALLBACK forwardingProcedure(HWND box, UINT message, WPARAM wParam, LPAR
             return 1;
         }
         default:
-            return callOriginal(box, message, wParam, lParam);
+            return callOriginal(kBeforeForwarding, box, message, wParam, lParam);
     }
 }
 
@@ -56,15 +61,51 @@ LRESULT CALLBACK escapeProcedure(HWND control, UINT message, WPARAM wParam, LPAR
         PostMessageW(GetAncestor(control, GA_ROOT), WM_CLOSE, 0, 0);
         return 0;
     }
-    return callOriginal(control, message, wParam, lParam);
+    return callOriginal(kBeforeEscape, control, message, wParam, lParam);
+}
+
+// Set while a radio button handles the user's click or key: the check it then gives itself unchecks the
+// rest of the group, as it should.
+int userChecking = 0;
+
+LRESULT CALLBACK radioProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONUP:
+        case WM_KEYUP:
+        case BM_CLICK: {
+            ++userChecking;
+            const LRESULT result = callOriginal(kBeforeRadio, button, message, wParam, lParam);
+            --userChecking;
+            return result;
+        }
+        case BM_SETCHECK: {
+            const LONG style = GetWindowLongW(button, GWL_STYLE);
+            if (userChecking > 0 || wParam != BST_CHECKED || (style & BS_TYPEMASK) != BS_AUTORADIOBUTTON)
+                break;
+            // Common Controls 6 unchecks the group's other automatic radio buttons on this message, where
+            // user32's button leaves them alone; the button handles it as a plain radio button instead.
+            SetWindowLongW(button, GWL_STYLE, (style & ~BS_TYPEMASK) | BS_RADIOBUTTON);
+            const LRESULT result = callOriginal(kBeforeRadio, button, message, wParam, lParam);
+            SetWindowLongW(button, GWL_STYLE,
+                           (GetWindowLongW(button, GWL_STYLE) & ~BS_TYPEMASK) | BS_AUTORADIOBUTTON);
+            return result;
+        }
+        default:
+            break;
+    }
+    return callOriginal(kBeforeRadio, button, message, wParam, lParam);
 }
 
 }  // namespace
 
 void forwardNotificationsToParent(HWND groupBox) {
-    subclass(groupBox, forwardingProcedure);
+    subclass(groupBox, forwardingProcedure, kBeforeForwarding);
 }
 
 void closeWindowOnEscape(HWND control) {
-    subclass(control, escapeProcedure);
+    subclass(control, escapeProcedure, kBeforeEscape);
+}
+
+void checkRadioButtonAlone(HWND radioButton) {
+    subclass(radioButton, radioProcedure, kBeforeRadio);
 }

@@ -12,3 +12,7 @@ void forwardNotificationsToParent(HWND groupBox);
 // Esc pressed in the control closes the top-level window it belongs to; a drop-down whose list is open
 // keeps the key to close the list.
 void closeWindowOnEscape(HWND control);
+
+// An automatic radio button checked by the program (BM_SETCHECK) changes only itself, with the older and the
+// newer (Common Controls 6) button alike; the user's click still unchecks the other buttons of the group.
+void checkRadioButtonAlone(HWND radioButton);

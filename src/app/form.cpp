@@ -1,6 +1,9 @@
 #include "app/form.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
+
+#include <cstring>
 
 #include "app/control_hooks.h"
 #include "app/control_ids.h"
@@ -155,9 +158,15 @@ bool build(HWND mainWindow, PanelControls& controls) {
         HWND control = createControl(entry, parent);
         if (!control) return false;
         if (isGroupBox(entry)) {
+            // A themed group box draws its caption in the theme's colour whatever the parent answers to
+            // WM_CTLCOLORSTATIC: a caption with a colour of its own keeps the classic look. The class list
+            // " " matches no theme, on Windows and Wine alike (Wine refuses the empty string).
+            if (entry.look.text != CLR_INVALID) SetWindowTheme(control, L" ", L" ");
             forwardNotificationsToParent(control);
         } else {
             closeWindowOnEscape(control);
+            const bool button = std::strcmp(entry.windowClass, WC_BUTTONA) == 0;
+            if (button && (entry.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON) checkRadioButtonAlone(control);
         }
     }
     HWND remarkGroup = GetDlgItem(mainWindow, id::remarkGroup);

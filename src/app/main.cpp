@@ -4,6 +4,8 @@
 #include <ole2.h>
 #include <windows.h>
 
+#include <commctrl.h>  // after windows.h, which it builds on
+
 #include <cstdlib>
 
 #include "app/executable_directory.h"
@@ -23,6 +25,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     noteExecutableDirectory();
     createGlobals();
     std::atexit(releaseGlobals);
+
+    // The common control classes (the quick reply list view among them) exist only once registered.
+    INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&commonControls);
 
     MainWindow mainWindow(std::exit, executableDirectory());
     if (!mainWindow.create(instance)) return 0;

@@ -5,6 +5,7 @@
 #include "app/control_ids.h"
 #include "app/form.h"
 #include "app/globals.h"
+#include "app/res/resource_ids.h"
 #include "client/chat_tracker.h"
 #include "client/instances.h"
 #include "client/system_client_paths.h"
@@ -23,7 +24,13 @@ bool MainWindow::create(HINSTANCE instance) {
         windowClass.lpfnWndProc = windowProcedure;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        windowClass.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+        // The program's own icon, at the sizes the system asks for: title bar (small) and taskbar (large).
+        windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MARROWPAD),
+                                                          IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                                          GetSystemMetrics(SM_CYICON), LR_SHARED));
+        windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MARROWPAD),
+                                                            IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                            GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = className.c_str();
         if (!RegisterClassExW(&windowClass)) return false;
