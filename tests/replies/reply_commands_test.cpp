@@ -182,6 +182,25 @@ TEST_F(ReplyCommands, EditingOneReplyKeepsTheBytesOfTheOthers) {
     EXPECT_EQ(fileBytes(), Text("B\r\n") + utf8Line + "\r\n");
 }
 
+// "编辑" on such a reply and "更新" with the input as it came: the input box shows the reply changed, but
+// the user changed nothing, and the reply keeps its bytes. A change typed into the box is stored.
+TEST_F(ReplyCommands, UpdatingAReplyTheBoxCannotShowKeepsItsBytesUntilChanged) {
+    const Text utf8Line = "\xE4\xBD\xA0\xE5\xA5\xBD\xE5\x90\x97!";
+    loadFrom("a\r\n" + utf8Line + "\r\n");
+    list.setCurrentRow(1);
+    editReply(panel);
+    ASSERT_NE(input.text(), utf8Line);
+    addOrUpdateReply(panel);
+    EXPECT_EQ(fileBytes(), "a\r\n" + utf8Line + "\r\n");
+
+    list.setCurrentRow(1);
+    editReply(panel);
+    input.setText(input.text() + "?");
+    addOrUpdateReply(panel);
+    EXPECT_EQ(fileBytes(), "a\r\n" + list.cell(1, kReplyColumn) + "\r\n");
+    EXPECT_NE(list.cell(1, kReplyColumn), utf8Line);
+}
+
 // Another panel or an editor wrote the file after this panel read it: each command still does what the user
 // asked, on what the file holds now.
 TEST_F(ReplyCommands, CommandsOnAFileChangedMeanwhileDoWhatTheUserAsked) {
