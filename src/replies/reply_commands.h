@@ -1,5 +1,6 @@
 // The commands that edit the quick reply list: the add button 按钮_新增 beside the input box 编辑框1,
-// and the list's menu items "刷新", "删除", "编辑", "清空内容" and "打开文件". Each change is written to the
+// and the list's menu items "刷新", "删除", "编辑", "清空内容" and "打开文件". Each command changes the replies
+// the panel holds (reply_model.h), whose row i the list shows in its row i; each change is written to the
 // file at once and the list is rebuilt from it (reply_store.h).
 //
 // 按钮_新增 has two modes, told apart only by its caption: "新增" adds the input as a new reply, "更新"

@@ -22,7 +22,6 @@ public:
     virtual void insertRow(int row) = 0;
     virtual void setCell(int row, int column, const Text& text) = 0;
     virtual Text cell(int row, int column) const = 0;
-    virtual void deleteRow(int row) = 0;
     virtual void deleteAll() = 0;
     virtual void ensureVisible(int row) = 0;
 };
@@ -54,7 +53,6 @@ public:
     void insertRow(int row) override { list_.insertRow(row); }
     void setCell(int row, int column, const Text& text) override { list_.setCell(row, column, text); }
     Text cell(int row, int column) const override { return list_.cell(row, column); }
-    void deleteRow(int row) override { list_.deleteRow(row); }
     void deleteAll() override { list_.deleteAll(); }
     void ensureVisible(int row) override { list_.ensureVisible(row); }
 

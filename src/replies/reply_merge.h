@@ -1,18 +1,32 @@
 // Two panels started beside each other, or an editor, may change the quick reply file while this panel
-// shows what it read earlier. Written from the list alone, a save would put back the file as this panel
-// read it plus its own change, and the other's replies would be gone.
+// shows what it read earlier. A save therefore puts each change the user made onto what the file holds at
+// that moment, rather than writing back the replies as this panel read them plus its own change.
 #pragma once
+
+#include <cstddef>
 
 #include "util/gbk_text.h"
 
 namespace replies {
 
-// The replies to write: the change from `asRead` (what this panel last read from the file) to `ours`
-// (what it would write now) applied to `now` (what the file holds at this moment). Every command changes
-// one place of the list, found as the rows that differ between the first and the last rows the two agree
-// on. The rows it replaced are looked for in `now`, together or one by one; the rows put in their place go
-// where they were found, or after the row before them, or at the end. Rows that another program changed or
-// removed meanwhile are left as it left them, and no row of `ours` that is new is dropped.
-TextArray mergeReplies(const TextArray& asRead, const TextArray& ours, const TextArray& now);
+// One command's change to the replies. Rows count from 0 in the replies as they were before the change.
+struct ReplyChange {
+    enum class Kind { add, update, remove, clear };
+    Kind kind;
+    std::size_t row = 0;  // update, remove
+    Text reply;           // add, update: the new reply's bytes
+};
+
+// The replies after `change`, made by this panel to `before`, is put onto `now`, what the file holds now.
+// When `now` is `before` this is the change itself. Otherwise:
+// - add: the reply goes at the end of `now`;
+// - remove: the row's reply goes where it stands in `now` (at its old place when it is still there, else its
+//   first place); gone already, nothing changes;
+// - update: the row's reply is replaced where it stands in `now`. When another writer changed that row, the
+//   one row that stands in its place (between the rows that were around it) is replaced, so that the user's
+//   text wins; when no single row stands there, the reply is kept at the end;
+// - clear: no replies, whatever `now` holds: the user confirmed deleting them all.
+// A row past the end of `before` changes nothing.
+TextArray applyChange(const TextArray& before, const ReplyChange& change, const TextArray& now);
 
 }  // namespace replies

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "quick_reply_fixture.h"
+#include "replies/reply_file.h"
 #include "support/temp_files.h"
 
 using namespace replies;
@@ -57,14 +60,16 @@ TEST_F(ReplyCommands, AddPutsTheInputLastWithTheNextNumber) {
 
 TEST_F(ReplyCommands, AddWithEmptyInputOnlyAsks) {
     loadFrom("a\r\n");
+    // Written by another program after the load: only the reload that ends the click shows it.
+    ASSERT_TRUE(writeBytes(file.path, "a\r\nb\r\n"));
     add("");
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].owner, controls.window());
     EXPECT_EQ(asked[0].text, "没有内容哦");
     EXPECT_EQ(asked[0].caption, "信息：");
     EXPECT_EQ(asked[0].buttons, static_cast<UINT>(MB_OK));
-    EXPECT_EQ(fileBytes(), Text("a\r\n"));
-    EXPECT_EQ(shown(), TextArray({"a"}));
+    EXPECT_EQ(fileBytes(), Text("a\r\nb\r\n"));
+    EXPECT_EQ(shown(), TextArray({"a", "b"}));
 }
 
 TEST_F(ReplyCommands, UpdateWritesIntoTheRowCurrentAtTheClick) {
@@ -136,6 +141,8 @@ TEST_F(ReplyCommands, ModeSurvivesDeleteClearAndRefresh) {
     loadFrom("a\r\nb\r\n");
     editReply(panel);
     deleteReply(panel);
+    clearReplies(panel);
+    ASSERT_EQ(fileBytes(), Text()) << "the clear was confirmed";
     refreshReplies(panel);
     EXPECT_EQ(button.caption(), "更新");
     EXPECT_EQ(input.text(), "a");
@@ -173,4 +180,73 @@ TEST_F(ReplyCommands, EditingOneReplyKeepsTheBytesOfTheOthers) {
 
     deleteReply(panel);  // the first row
     EXPECT_EQ(fileBytes(), Text("B\r\n") + utf8Line + "\r\n");
+}
+
+// "编辑" on such a reply and "更新" with the input as it came: the input box shows the reply changed, but
+// the user changed nothing, and the reply keeps its bytes. A change typed into the box is stored.
+TEST_F(ReplyCommands, UpdatingAReplyTheBoxCannotShowKeepsItsBytesUntilChanged) {
+    const Text utf8Line = "\xE4\xBD\xA0\xE5\xA5\xBD\xE5\x90\x97!";
+    loadFrom("a\r\n" + utf8Line + "\r\n");
+    list.setCurrentRow(1);
+    editReply(panel);
+    ASSERT_NE(input.text(), utf8Line);
+    addOrUpdateReply(panel);
+    EXPECT_EQ(fileBytes(), "a\r\n" + utf8Line + "\r\n");
+
+    list.setCurrentRow(1);
+    editReply(panel);
+    input.setText(input.text() + "?");
+    addOrUpdateReply(panel);
+    EXPECT_EQ(fileBytes(), "a\r\n" + list.cell(1, kReplyColumn) + "\r\n");
+    EXPECT_NE(list.cell(1, kReplyColumn), utf8Line);
+}
+
+// Another panel or an editor wrote the file after this panel read it: each command still does what the user
+// asked, on what the file holds now.
+TEST_F(ReplyCommands, CommandsOnAFileChangedMeanwhileDoWhatTheUserAsked) {
+    const auto update = [this](int row, const Text& text) {
+        list.setCurrentRow(row);
+        editReply(panel);
+        input.setText(text);
+        addOrUpdateReply(panel);
+    };
+    struct Case {
+        const char* what;
+        const char* read;
+        const char* meanwhile;
+        std::function<void()> command;
+        const char* written;
+    } cases[] = {
+        {"clearing, confirmed, deletes what was added meanwhile too", "a\r\nb\r\n", "a\r\nb\r\nx\r\n",
+         [this] { clearReplies(panel); }, ""},
+        {"clearing, confirmed, deletes rows changed meanwhile too", "a\r\nb\r\n", "x\r\nb\r\n",
+         [this] { clearReplies(panel); }, ""},
+        {"adding to a list read from an empty file goes after what was added meanwhile", "", "x\r\n",
+         [this] { add("new"); }, "x\r\nnew\r\n"},
+        {"adding goes at the end", "a\r\n", "a\r\nx\r\n", [this] { add("new"); }, "a\r\nx\r\nnew\r\n"},
+        {"updating a middle row changed meanwhile", "a\r\nb\r\nc\r\n", "a\r\nX\r\nc\r\n",
+         [&] { update(1, "B"); }, "a\r\nB\r\nc\r\n"},
+        {"updating the first row changed meanwhile", "a\r\nb\r\n", "X\r\nb\r\n", [&] { update(0, "A"); },
+         "A\r\nb\r\n"},
+        {"updating the last row changed meanwhile", "a\r\nb\r\n", "a\r\nX\r\n", [&] { update(1, "B"); },
+         "a\r\nB\r\n"},
+        {"updating the only row changed meanwhile", "a\r\n", "X\r\n", [&] { update(0, "A"); }, "A\r\n"},
+        {"updating a row moved meanwhile", "a\r\nb\r\nc\r\n", "b\r\nc\r\na\r\n", [&] { update(0, "A"); },
+         "b\r\nc\r\nA\r\n"},
+        {"updating a row deleted meanwhile keeps the update, at the end", "a\r\nb\r\nc\r\n", "a\r\nc\r\n",
+         [&] { update(1, "B"); }, "a\r\nc\r\nB\r\n"},
+        {"deleting a row moved meanwhile", "a\r\nb\r\nc\r\n", "x\r\nc\r\nb\r\na\r\n",
+         [&] {
+             list.setCurrentRow(1);
+             deleteReply(panel);
+         },
+         "x\r\nc\r\na\r\n"},
+    };
+    for (const Case& c : cases) {
+        loadFrom(c.read);
+        ASSERT_TRUE(writeBytes(file.path, c.meanwhile));
+        c.command();
+        EXPECT_EQ(fileBytes(), Text(c.written)) << c.what;
+        EXPECT_EQ(list.rowCount(), static_cast<int>(replies::parseReplies(c.written).size())) << c.what;
+    }
 }

@@ -14,11 +14,7 @@ namespace {
 
 class QuickReplyStore : public QuickReplyFixture {
 protected:
-    void append(const Text& reply) {
-        const int row = list.rowCount();
-        list.insertRow(row);
-        list.setCell(row, kReplyColumn, reply);
-    }
+    void append(const Text& reply) { file.replies.add(reply); }
 };
 
 // Holds the file open the way another program might, for the life of the object.
@@ -118,7 +114,7 @@ TEST_F(QuickReplyStore, SaveWritesEveryRowWithALineEndAndReloads) {
     EXPECT_EQ(column(kNumberColumn), TextArray({"1", "2", "3"}));
     EXPECT_EQ(list.currentRow(), 0);
 
-    list.deleteAll();
+    file.replies.clear();
     saveQuickReplies(file, list);
     EXPECT_EQ(fileBytes(), Text());
 }
@@ -134,7 +130,7 @@ TEST_F(QuickReplyStore, ReplyWrittenByAnotherProgramMeanwhileSurvivesASave) {
 
     // Deleting a row deletes that reply, wherever the other program's change put it.
     ASSERT_TRUE(testfiles::writeBytes(file.path, "开头\r\n第一\r\n第二\r\n别处加的\r\n这里加的\r\n"));
-    list.deleteRow(1);  // 第二, as this list shows it
+    file.replies.remove(1);  // 第二, as this list shows it
     saveQuickReplies(file, list);
     EXPECT_EQ(fileBytes(), Text("开头\r\n第一\r\n别处加的\r\n这里加的\r\n"));
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "support/temp_files.h"
+#include "util/codepage.h"
 
 using testfiles::exists;
 using testfiles::folderEntries;
@@ -112,4 +113,83 @@ TEST(CreateDirectoryTree, LevelsUpToATrailingBackslashAndNothingForShortPaths) {
     SetCurrentDirectoryA(current);
     EXPECT_TRUE(isDirectory(dir / "abc"));
     EXPECT_FALSE(createDirectoryTree(""));
+}
+
+namespace {
+// Holds a file open the way another program might, for the life of the object.
+class HeldByAnother {
+public:
+    HeldByAnother(const Text& path, DWORD share)
+        : handle_(CreateFileW(toWide(path).c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
+                              0, nullptr)) {}
+    ~HeldByAnother() {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    }
+    HeldByAnother(const HeldByAnother&) = delete;
+    HeldByAnother& operator=(const HeldByAnother&) = delete;
+    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+}  // namespace
+
+TEST(ReadWholeFile, EveryByteOrWhyNot) {
+    TempDir dir;
+    // Larger than one read, with zero bytes inside.
+    Text large(200000, 'x');
+    large[70000] = '\0';
+    large.back() = '\xB0';
+    ASSERT_TRUE(writeBytes(dir / "large", large));
+    Text bytes = "left over";
+    EXPECT_EQ(readWholeFile(dir / "large", bytes), FileRead::read);
+    EXPECT_EQ(bytes.size(), large.size());
+    EXPECT_TRUE(bytes == large);
+
+    ASSERT_TRUE(writeBytes(dir / "empty", ""));
+    EXPECT_EQ(readWholeFile(dir / "empty", bytes), FileRead::read);
+    EXPECT_EQ(bytes, Text());
+
+    EXPECT_EQ(readWholeFile(dir / "missing", bytes), FileRead::missing);
+    EXPECT_EQ(readWholeFile(dir / "no folder\\missing", bytes), FileRead::missing);
+    EXPECT_EQ(readWholeFile(dir.path(), bytes), FileRead::unreadable) << "a directory";
+
+    // Read while another program writes it, but not while it holds it locked.
+    {
+        HeldByAnother shared(dir / "empty", kShareAll);
+        ASSERT_TRUE(shared);
+        EXPECT_EQ(readWholeFile(dir / "empty", bytes), FileRead::read);
+    }
+    HeldByAnother locked(dir / "empty", 0);
+    ASSERT_TRUE(locked);
+    EXPECT_EQ(readWholeFile(dir / "empty", bytes), FileRead::unreadable);
+}
+
+TEST(RewriteFile, ReplacesTheContentOrLeavesTheFileAsItWas) {
+    TempDir dir;
+    const Text file = dir / "快捷.txt";
+    ASSERT_TRUE(writeBytes(file, "a long old content"));
+    EXPECT_TRUE(rewriteFile(file, "new", "a long old content"));
+    EXPECT_EQ(readBytes(file), Text("new"));
+    EXPECT_TRUE(rewriteFile(file, "", "new"));
+    EXPECT_EQ(readBytes(file), Text());
+    EXPECT_TRUE(rewriteFile(dir / "missing", "made", ""));
+    EXPECT_EQ(readBytes(dir / "missing"), Text("made"));
+
+    // Another program has the file open, sharing it or not: nothing is written.
+    ASSERT_TRUE(writeBytes(file, "old\r\n"));
+    for (const DWORD share : {kShareAll, DWORD{0}}) {
+        HeldByAnother other(file, share);
+        ASSERT_TRUE(other);
+        EXPECT_FALSE(rewriteFile(file, "new\r\n", "old\r\n")) << "share " << share;
+    }
+    EXPECT_EQ(readBytes(file), Text("old\r\n"));
+    {
+        testfiles::Unchangeable readOnly(file);
+        if (readOnly) {
+            EXPECT_FALSE(rewriteFile(file, "new\r\n", "old\r\n"));
+        }
+    }
+    EXPECT_EQ(readBytes(file), Text("old\r\n"));
 }
