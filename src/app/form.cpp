@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
-#include <cstring>
+#include <cwchar>
 
 #include "app/control_hooks.h"
 #include "app/control_ids.h"
@@ -165,7 +165,7 @@ bool build(HWND mainWindow, PanelControls& controls) {
             forwardNotificationsToParent(control);
         } else {
             closeWindowOnEscape(control);
-            const bool button = std::strcmp(entry.windowClass, WC_BUTTONA) == 0;
+            const bool button = std::wcscmp(entry.windowClass, WC_BUTTONW) == 0;
             if (button && (entry.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON) checkRadioButtonAlone(control);
         }
     }
