@@ -1,6 +1,12 @@
 # SQLite: Debian's library natively; the amalgamation fetched by scripts/setup.sh for Windows.
 if(WIN32)
-  set(MARROWPAD_SQLITE_DIR "${CMAKE_SOURCE_DIR}/build/third_party/sqlite" CACHE PATH "folder with sqlite3.c and sqlite3.h")
+  # scripts/setup.sh puts it into the build folder, $MARROWPAD_BUILD when that is set.
+  if(DEFINED ENV{MARROWPAD_BUILD})
+    set(_marrowpad_build "$ENV{MARROWPAD_BUILD}")
+  else()
+    set(_marrowpad_build "${CMAKE_SOURCE_DIR}/build")
+  endif()
+  set(MARROWPAD_SQLITE_DIR "${_marrowpad_build}/third_party/sqlite" CACHE PATH "folder with sqlite3.c and sqlite3.h")
   if(NOT EXISTS "${MARROWPAD_SQLITE_DIR}/sqlite3.c")
     message(FATAL_ERROR "SQLite amalgamation not found in ${MARROWPAD_SQLITE_DIR}; run scripts/setup.sh")
   endif()
