@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "app/dpi_scale.h"
 #include "app/panel_controls.h"
 #include "util/gbk_text.h"
 #include "util/handles.h"
@@ -81,7 +82,7 @@ private:
     handles::unique_hmenu quickReplyMenu_;  // 菜单
     bool formReady_ = false;
     // The DPI the form is laid out for, and its font for that DPI (app/dpi_scale.h).
-    int dpi_ = 96;
+    int dpi_ = dpi_scale::kBaseDpi;
     handles::unique_gdiobj font_;
     HFONT font() const { return static_cast<HFONT>(font_.get()); }
     // finalizeMainWindow has begun: the process is ending.
