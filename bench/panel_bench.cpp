@@ -1,13 +1,15 @@
 // Figures of the real program following a stand-in client: the time to start (window shown, then the open
-// chat's name shown), what the process holds after a thousand ticks (memory, handles, window objects, and
-// the references on the client's accessible objects), and how long it does not answer while the client
-// does not answer. Prints its figures.
+// chat's name shown), what the process holds every 500 ticks over five thousand (memory, handles, window
+// objects, and the references on the client's accessible objects, also once the panel has closed), and how
+// long it does not answer while the client does not answer. Prints its figures. With the arguments
+// "ticks [N]" it measures the holdings only, over N ticks.
 #include <windows.h>
 // After windows.h.
 #include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,8 @@
 namespace {
 
 constexpr int kStarts = 5;
-constexpr long kTicks = 1000;
+constexpr long kDefaultTicks = 5000;
+constexpr long kTicksBetweenPrints = 500;
 
 Text nicknameOf(const PanelProcess& panel) {
     return remote::textOf(panel.control(control_ids::nicknameBox));
@@ -90,7 +93,10 @@ void printHoldings(const char* when, const Holdings& h) {
                 h.handles, h.gdiObjects, h.userObjects, h.clientObjects, h.clientReferences);
 }
 
-void measureTicks() {
+// A sample is taken at any moment of a tick: the references of the objects the tick's walk holds at that
+// moment are counted too, those of a chat replaced during the walk included. What the panel keeps shows
+// once it has closed: only the client's own tree is left.
+void measureTicks(long totalTicks) {
     standin::StandIn client({L"--account", L"张三", L"--chat", L"李四"});
     const long perTick = callsPerTick(client);
     PanelProcess panel;
@@ -109,9 +115,9 @@ void measureTicks() {
     printHoldings("after start", holdingsOf(panel, client));
     client.command(L"resetcalls");
     const ULONGLONG start = GetTickCount64();
-    long ticks = 0, nextChange = 50, nextPrint = kTicks / 2;
+    long ticks = 0, nextChange = 50, nextPrint = kTicksBetweenPrints;
     bool otherChat = false;
-    while (ticks < kTicks) {
+    while (ticks < totalTicks) {
         Sleep(200);
         ticks = client.callsServed() / perTick;
         if (ticks >= nextChange) {
@@ -121,7 +127,7 @@ void measureTicks() {
         }
         if (ticks >= nextPrint) {
             printHoldings(("after " + std::to_string(ticks) + " ticks").c_str(), holdingsOf(panel, client));
-            nextPrint += kTicks / 2;
+            nextPrint += kTicksBetweenPrints;
         }
         if (panel.waitForExit(0) != STILL_ACTIVE) {
             std::printf("the panel ended\n");
@@ -130,6 +136,10 @@ void measureTicks() {
     }
     std::printf("  %ld ticks in %.0f s: %.0f ms a tick\n", ticks, (GetTickCount64() - start) / 1000.0,
                 static_cast<double>(GetTickCount64() - start) / static_cast<double>(ticks));
+    PostMessageW(panel.window(), WM_CLOSE, 0, 0);
+    const DWORD exitCode = panel.waitForExit(20000);
+    Sleep(500);
+    printHoldings(exitCode == 0 ? "after it closed" : "it did NOT close", holdingsOf(panel, client));
 }
 
 void measureSilence() {
@@ -164,12 +174,14 @@ void measureSilence() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
+    const bool ticksOnly = argc > 1 && std::string(argv[1]) == "ticks";
+    const long ticks = ticksOnly && argc > 2 ? std::atol(argv[2]) : kDefaultTicks;
     CoInitialize(nullptr);
-    measureStart();
-    measureTicks();
-    measureSilence();
+    if (!ticksOnly) measureStart();
+    measureTicks(ticks > 0 ? ticks : kDefaultTicks);
+    if (!ticksOnly) measureSilence();
     CoUninitialize();
     return 0;
 }

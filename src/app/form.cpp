@@ -7,6 +7,7 @@
 
 #include "app/control_hooks.h"
 #include "app/control_ids.h"
+#include "app/dpi_scale.h"
 #include "util/codepage.h"
 
 namespace form {
@@ -88,9 +89,13 @@ constexpr FormEntry kControls[] = {
      kSystemLook},
 };
 
-// 组合框1's closed height. The system sizes the closed box from its font; the selection field is made as
-// much lower or higher as the form's height needs.
+// 组合框1's closed height at 96 DPI. The system sizes the closed box from its font; the selection field is
+// made as much lower or higher as the form's height needs.
 constexpr int kComboClosedHeight = 20;
+
+// The form's font: 9 points, in a face with Chinese glyphs that every Windows has, also an English one.
+constexpr int kFontPoints = 9;
+constexpr wchar_t kFontFace[] = L"SimSun";
 
 void fitClosedHeight(HWND combo, int height) {
     // Wine reports the field's height larger than the value it was set to, so the field is corrected from
@@ -110,24 +115,28 @@ struct Column {
     const char* title;
     int width;
 };
-constexpr Column kReplyColumns[] = {{"序号", 40}, {"内容", 280}};
+constexpr Column kReplyColumns[] = {{"序号", 40}, {"内容", 280}};  // widths at 96 DPI
 
 // The group boxes are the containers of the form: the only controls placed in the main window itself.
 bool isGroupBox(const FormEntry& entry) {
     return entry.parentId == 0;
 }
 
-HWND createControl(const FormEntry& entry, HWND parent) {
+dpi_scale::Box boxAt(const FormEntry& entry, int dpi) {
+    return dpi_scale::scaled(dpi_scale::Box{entry.x, entry.y, entry.width, entry.height}, dpi);
+}
+
+HWND createControl(const FormEntry& entry, HWND parent, int dpi) {
     // Group boxes clip the controls they hold; every control clips its overlapping siblings, except a
     // transparent one, which lets what lies beneath show through.
     const DWORD clipping = isGroupBox(entry) ? WS_CLIPCHILDREN | WS_CLIPSIBLINGS : WS_CLIPSIBLINGS;
+    const dpi_scale::Box box = boxAt(entry, dpi);
     HWND control =
         CreateWindowExW(entry.exStyle, entry.windowClass, toWide(entry.text).c_str(),
-                        WS_CHILD | WS_VISIBLE | clipping | entry.style, entry.x, entry.y, entry.width,
-                        entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                        WS_CHILD | WS_VISIBLE | clipping | entry.style, box.x, box.y, box.width, box.height,
+                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     if (!control) return nullptr;
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     // Later controls above earlier ones.
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return control;
@@ -149,13 +158,30 @@ void setUpReplyList(HWND list) {
     }
 }
 
+// What follows the DPI beyond the places and sizes of the table: every control's font, the closed height of
+// 组合框1 (which the font changes) and the widths of the list's columns.
+void fitDetailsToDpi(HWND mainWindow, int dpi, HFONT font) {
+    for (const FormEntry& entry : kControls) {
+        HWND container = isGroupBox(entry) ? mainWindow : GetDlgItem(mainWindow, entry.parentId);
+        SendMessageW(GetDlgItem(container, entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    HWND remarkGroup = GetDlgItem(mainWindow, id::remarkGroup);
+    fitClosedHeight(GetDlgItem(remarkGroup, id::clientCombo), dpi_scale::scaled(kComboClosedHeight, dpi));
+    HWND list = GetDlgItem(GetDlgItem(mainWindow, id::quickReplyGroup), id::replyList);
+    int position = 0;
+    for (const Column& column : kReplyColumns) {
+        SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(position++),
+                     MAKELPARAM(dpi_scale::scaled(column.width, dpi), 0));
+    }
+}
+
 }  // namespace
 
-bool build(HWND mainWindow, PanelControls& controls) {
+bool build(HWND mainWindow, PanelControls& controls, int dpi, HFONT font) {
     controls.frame.attach(mainWindow);
     for (const FormEntry& entry : kControls) {
         HWND parent = entry.parentId == 0 ? mainWindow : GetDlgItem(mainWindow, entry.parentId);
-        HWND control = createControl(entry, parent);
+        HWND control = createControl(entry, parent, dpi);
         if (!control) return false;
         if (isGroupBox(entry)) {
             // A themed group box draws its caption in the theme's colour whatever the parent answers to
@@ -186,10 +212,34 @@ bool build(HWND mainWindow, PanelControls& controls) {
     controls.replyList.attach(GetDlgItem(quickReplyGroup, id::replyList));
     controls.trackTimer = Timer(mainWindow, id::trackTimer);  // stopped
 
-    fitClosedHeight(controls.clientCombo.handle(), kComboClosedHeight);
     controls.dockRightRadio.setChecked(true);
     setUpReplyList(controls.replyList.handle());
+    fitDetailsToDpi(mainWindow, dpi, font);
     return true;
+}
+
+void fitToDpi(HWND mainWindow, int dpi, HFONT font) {
+    for (const FormEntry& entry : kControls) {
+        HWND container = isGroupBox(entry) ? mainWindow : GetDlgItem(mainWindow, entry.parentId);
+        const dpi_scale::Box box = boxAt(entry, dpi);
+        SetWindowPos(GetDlgItem(container, entry.id), nullptr, box.x, box.y, box.width, box.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    fitDetailsToDpi(mainWindow, dpi, font);
+}
+
+handles::unique_gdiobj createFont(int dpi) {
+    LOGFONTW font{};
+    font.lfHeight = dpi_scale::fontHeight(kFontPoints, dpi);
+    font.lfWeight = FW_NORMAL;
+    // The character set makes the system pick a face with Chinese glyphs if the named one is missing.
+    font.lfCharSet = GB2312_CHARSET;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    lstrcpynW(font.lfFaceName, kFontFace, LF_FACESIZE);
+    return handles::unique_gdiobj(CreateFontIndirectW(&font));
 }
 
 handles::unique_hmenu buildQuickReplyMenu() {

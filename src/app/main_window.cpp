@@ -3,9 +3,11 @@
 #include <commctrl.h>
 
 #include "app/control_ids.h"
+#include "app/dpi_scale.h"
 #include "app/form.h"
 #include "app/globals.h"
 #include "app/res/resource_ids.h"
+#include "app/window_dpi.h"
 #include "client/chat_tracker.h"
 #include "client/instances.h"
 #include "client/system_client_paths.h"
@@ -35,13 +37,15 @@ bool MainWindow::create(HINSTANCE instance) {
         windowClass.lpszClassName = className.c_str();
         if (!RegisterClassExW(&windowClass)) return false;
     }
-    // Centred on the primary screen.
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - form::kWindowWidth) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - form::kWindowHeight) / 2;
     HWND window = CreateWindowExW(form::kWindowExStyle, className.c_str(), toWide(form::kCaption).c_str(),
-                                  form::kWindowStyle, left, top, form::kWindowWidth, form::kWindowHeight,
-                                  nullptr, nullptr, instance, this);
+                                  form::kWindowStyle, 0, 0, form::kWindowWidth, form::kWindowHeight, nullptr,
+                                  nullptr, instance, this);
     if (!window) return false;
+    // Sized for the DPI of the window, known once it exists, and centred on the primary screen.
+    const int width = dpi_scale::scaled(form::kWindowWidth, dpi_);
+    const int height = dpi_scale::scaled(form::kWindowHeight, dpi_);
+    SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     // Set-up runs with the panel on screen, so that a WeChat window it activates ends up in front.
@@ -61,6 +65,8 @@ LRESULT CALLBACK MainWindow::windowProcedure(HWND window, UINT message, WPARAM w
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Once the end has begun, no handler of ours runs: the globals they work on are being released.
+    if (ending_ && message != WM_NCDESTROY) return DefWindowProcW(handle(), message, wParam, lParam);
     switch (message) {
         case WM_CREATE:
             return onCreate() ? 0 : -1;
@@ -85,6 +91,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // The window itself has the focus when no control has it; the controls close it themselves.
             if (wParam == VK_ESCAPE) PostMessageW(handle(), WM_CLOSE, 0, 0);
             return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_DESTROY:
             onDestroy();
             return 0;
@@ -99,7 +108,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool MainWindow::onCreate() {
     quickReplyMenu_ = form::buildQuickReplyMenu();
-    if (!quickReplyMenu_ || !form::build(handle(), controls_)) return false;
+    dpi_ = dpiOfWindow(handle());
+    font_ = form::createFont(dpi_);
+    if (!quickReplyMenu_ || !form::build(handle(), controls_, dpi_, font())) return false;
     controls_.nicknameBox.onContentChanged([this] { lookupRemark(); });
     formReady_ = true;
     return true;
@@ -177,6 +188,18 @@ LRESULT MainWindow::onControlColour(HDC dc, HWND control, UINT message, WPARAM w
     return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
 }
 
+void MainWindow::onDpiChanged(int dpi, const RECT& suggested) {
+    // The controls take the new font before the old one is deleted.
+    handles::unique_gdiobj oldFont = std::move(font_);
+    dpi_ = dpi;
+    font_ = form::createFont(dpi_);
+    form::fitToDpi(handle(), dpi_, font());
+    SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Also when the suggested size is the old one, which raises no size change.
+    layOutQuickReplyGroup();
+}
+
 void MainWindow::onDestroy() {
     finalizeMainWindow();
 }
@@ -195,6 +218,12 @@ void MainWindow::initializeMainWindow() {
 }
 
 void MainWindow::finalizeMainWindow() {
+    // The process ends inside endProcess_, whose exit routines release the globals and COM. A release of a
+    // reference into WeChat waits for WeChat and lets messages through meanwhile: no tick and no handler
+    // may run then. So the timer stops (with the ticks it has queued), and events reach no handler again.
+    ending_ = true;
+    controls_.trackTimer.setPeriod(0);
+    controls_.nicknameBox.onContentChanged(nullptr);
     closeRemarkStore(globals().remarkDataset, globals().remarkDatabase);
     endProcess_(0);
 }
@@ -204,7 +233,8 @@ void MainWindow::layOutQuickReplyGroup() {
     const int windowHeight = c.frame.height();
     const int remarkGroupHeight = c.remarkGroup.height();
     const int inputHeight = c.replyInputBox.height();
-    c.quickReplyGroup.setHeight(windowHeight - remarkGroupHeight - inputHeight + 15);
+    c.quickReplyGroup.setHeight(
+        dpi_scale::quickReplyGroupHeight(windowHeight, remarkGroupHeight, inputHeight, dpi_));
     // From the height as applied: a negative one became 0.
     c.replyList.setHeight(c.quickReplyGroup.height() - inputHeight);
 }

@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "app/dpi_scale.h"
 #include "app/panel_controls.h"
 #include "util/gbk_text.h"
 #include "util/handles.h"
@@ -45,6 +46,8 @@ private:
     void onCommand(int id, int code);
     void onNotify(const NMHDR& header);
     void onTimer(UINT_PTR id);
+    // The window moved to a screen of another DPI; `suggested` is the system's outer rectangle for it.
+    void onDpiChanged(int dpi, const RECT& suggested);
     LRESULT onControlColour(HDC dc, HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     void onDestroy();
 
@@ -78,4 +81,10 @@ private:
     PanelControls controls_;
     handles::unique_hmenu quickReplyMenu_;  // 菜单
     bool formReady_ = false;
+    // The DPI the form is laid out for, and its font for that DPI (app/dpi_scale.h).
+    int dpi_ = dpi_scale::kBaseDpi;
+    handles::unique_gdiobj font_;
+    HFONT font() const { return static_cast<HFONT>(font_.get()); }
+    // finalizeMainWindow has begun: the process is ending.
+    bool ending_ = false;
 };

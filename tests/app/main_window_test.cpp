@@ -4,21 +4,28 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "app/control_ids.h"
 #include "app/globals.h"
+#include "form_places.h"
+#include "remarks/remark_store.h"
 #include "screen_capture.h"
 #include "support/temp_files.h"
+#include "util/codepage.h"
 #include "util/message_pump.h"
 
 namespace {
 
 int endCalls = 0;
 int endExitCode = -1;
+// What a test looks at while the program would be ending, where the exit routines run.
+std::function<void()> duringEnd;
 void recordEnd(int exitCode) {
     ++endCalls;
     endExitCode = exitCode;
+    if (duringEnd) duringEnd();
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -346,3 +353,102 @@ TEST_F(MainWindowTest, DestroyingTheWindowEndsTheProcessOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+RECT rectIn(HWND window, HWND container) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// Whether another holder could have the file to itself now: nobody has it open.
+bool openExclusively(const Text& path) {
+    HANDLE file = CreateFileW(asWide(textToUtf16(path)), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+
+}  // namespace
+
+// The window moved to screens of 150 %, 125 % and back to 100 %: every control where the form puts it at
+// that DPI (the system's MulDiv of the form's value), the window where the system suggests, the layout rule
+// with its margin scaled, and one font of that DPI, the one before it deleted.
+TEST_F(MainWindowTest, ADpiChangeScalesTheFormAndItsFont) {
+    HWND frame = window.handle();
+    for (const int dpi : {144, 120, 96}) {
+        SCOPED_TRACE("dpi " + std::to_string(dpi));
+        auto scaled = [dpi](int value) { return MulDiv(value, dpi, 96); };
+        const HFONT oldFont = reinterpret_cast<HFONT>(SendMessageW(c.nicknameBox.handle(), WM_GETFONT, 0, 0));
+        // Lower than the form's height: the system keeps a window within the screen's height (1000 here).
+        RECT suggested{100, 50, 100 + scaled(348), 50 + scaled(600)};
+        SendMessageW(frame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+
+        RECT outer{};
+        GetWindowRect(frame, &outer);
+        EXPECT_TRUE(EqualRect(&outer, &suggested));
+        for (const FormPlace& place : kFormPlaces) {
+            SCOPED_TRACE("control " + std::to_string(place.id));
+            HWND container = place.container ? GetDlgItem(frame, place.container) : frame;
+            HWND control = GetDlgItem(container, place.id);
+            const RECT rect = rectIn(control, container);
+            EXPECT_EQ(rect.left, scaled(place.x));
+            EXPECT_EQ(rect.top, scaled(place.y));
+            EXPECT_EQ(rect.right - rect.left, scaled(place.width));
+            EXPECT_EQ(rect.bottom - rect.top, scaled(place.height));
+        }
+        const int groupHeight = scaled(600) - scaled(350) - scaled(56) + scaled(15);
+        const RECT group = rectIn(c.quickReplyGroup.handle(), frame);
+        EXPECT_EQ(group.top, scaled(kQuickReplyGroupPlace.y));
+        EXPECT_EQ(group.right - group.left, scaled(kQuickReplyGroupPlace.width));
+        EXPECT_EQ(c.quickReplyGroup.height(), groupHeight);
+        const RECT list = rectIn(c.replyList.handle(), c.quickReplyGroup.handle());
+        EXPECT_EQ(list.left, scaled(kReplyListPlace.x));
+        EXPECT_EQ(list.top, scaled(kReplyListPlace.y));
+        EXPECT_EQ(list.right - list.left, scaled(kReplyListPlace.width));
+        EXPECT_EQ(c.replyList.height(), groupHeight - scaled(56));
+        EXPECT_EQ(SendMessageW(c.replyList.handle(), LVM_GETCOLUMNWIDTH, 0, 0), scaled(40));
+        EXPECT_EQ(SendMessageW(c.replyList.handle(), LVM_GETCOLUMNWIDTH, 1, 0), scaled(280));
+
+        const HFONT font = reinterpret_cast<HFONT>(SendMessageW(c.nicknameBox.handle(), WM_GETFONT, 0, 0));
+        LOGFONTW look{};
+        ASSERT_EQ(GetObjectW(font, sizeof look, &look), static_cast<int>(sizeof look));
+        EXPECT_EQ(look.lfHeight, -MulDiv(9, dpi, 72));
+        EXPECT_EQ(look.lfCharSet, GB2312_CHARSET);
+        EXPECT_EQ(GetObjectType(oldFont), 0u) << "the font of the old DPI is deleted";
+        for (const FormPlace& place : kFormPlaces) {
+            HWND container = place.container ? GetDlgItem(frame, place.container) : frame;
+            EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(container, place.id), WM_GETFONT, 0, 0)),
+                      font)
+                << "control " << place.id;
+        }
+    }
+}
+
+// Closing while a client is followed: by the time the process would end, the database is closed and the
+// timer stopped, and no tick runs, neither a queued one nor one that comes while the exit routines let
+// messages through.
+TEST_F(MainWindowTest, TheEndStopsTheTicksAndClosesTheDatabaseFirst) {
+    c.trackTimer.setPeriod(100);
+    const Text database = dataFolder.path() + kRemarkFileName;
+    ASSERT_FALSE(openExclusively(database)) << "the panel has its database open while it runs";
+    bool databaseFree = false;
+    int period = -1;
+    Text nickname = "unread";
+    duringEnd = [&] {
+        databaseFree = openExclusively(database);
+        period = c.trackTimer.period();
+        waitProcessingMessages(300);
+        SendMessageW(window.handle(), WM_TIMER, control_ids::trackTimer, 0);
+        nickname = c.nicknameBox.text();
+    };
+    DestroyWindow(window.handle());
+    duringEnd = nullptr;
+    EXPECT_EQ(endCalls, 1);
+    EXPECT_TRUE(databaseFree);
+    EXPECT_EQ(period, 0);
+    EXPECT_EQ(nickname, "") << "a tick ran after the end began";
+}

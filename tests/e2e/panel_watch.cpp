@@ -44,11 +44,10 @@ void doubleClick(HWND label) {
     PostMessageW(label, WM_LBUTTONUP, 0, at);
 }
 
-bool isDockedBeside(HWND panel, const RECT& client, Side side) {
+bool isDockedBeside(HWND panel, const RECT& client, Side side, int width) {
     const RECT p = rectOf(panel);
-    const int width = p.right - p.left;
     const int left = side == Side::Right ? client.right - 1 : client.left - width;
-    return width == 348 && p.left == left && p.top == client.top &&
+    return p.right - p.left == width && p.left == left && p.top == client.top &&
            p.bottom - p.top == client.bottom - client.top + 1;
 }
 

@@ -25,9 +25,10 @@ void chooseEntry(HWND comboBox, int position);
 // The user double-clicks the label.
 void doubleClick(HWND label);
 
-// Where the panel stands beside a client window with the outer rectangle `client`, with its width.
+// Where the panel stands beside a client window with the outer rectangle `client`, with its width (the
+// form's at 96 DPI unless given).
 enum class Side { Left, Right };
-bool isDockedBeside(HWND panel, const RECT& client, Side side);
+bool isDockedBeside(HWND panel, const RECT& client, Side side, int width = 348);
 
 // Makes `window` the foreground window from the test, letting the test's own windows handle what that
 // means for them meanwhile; whether it is in front once that has settled.
