@@ -17,8 +17,8 @@ void subclass(HWND window, WNDPROC procedure, const wchar_t* property) {
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }
 
-// Passes the message to the procedure the subclass replaced; at the window's end the subclasses come off
-// in reverse order, each as its own procedure sees the message last.
+// Passes the message to the procedure the subclass replaced. At WM_NCDESTROY each subclass puts that
+// procedure back, the one added last first.
 LRESULT callOriginal(const wchar_t* property, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto original = reinterpret_cast<WNDPROC>(GetPropW(window, property));
     if (message == WM_NCDESTROY) {
