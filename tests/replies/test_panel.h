@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include "app/form.h"
 #include "app/panel_controls.h"
 
 class TestPanel {
     PanelControls controls_;
+    handles::unique_gdiobj font_ = form::createFont(96);  // the form at 100 %
 
 public:
     TestPanel();
