@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/directory_of.h"
+#include "util/paths.h"
 #include "util/codepage.h"
 
 namespace {

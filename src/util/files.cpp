@@ -8,6 +8,7 @@
 
 #include "util/codepage.h"
 #include "util/handles.h"
+#include "util/paths.h"
 
 namespace {
 
@@ -63,9 +64,7 @@ std::uint32_t createFileOfLength(const Text& path, std::int32_t length) {
 }
 
 Text directoryOfPath(const Text& path) {
-    if (isDirectory(path)) return path;
-    const std::size_t backslash = gbk::findLastChar(path, '\\');
-    return backslash == Text::npos ? Text() : path.substr(0, backslash + 1);
+    return isDirectory(path) ? path : upToLastSeparator(path);
 }
 
 bool isDirectory(const Text& path) {

@@ -363,15 +363,6 @@ RECT rectIn(HWND window, HWND container) {
     return rect;
 }
 
-// Whether another holder could have the file to itself now: nobody has it open.
-bool openExclusively(const Text& path) {
-    HANDLE file = CreateFileW(asWide(textToUtf16(path)), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(file);
-    return true;
-}
-
 }  // namespace
 
 // The window moved to screens of 150 %, 125 % and back to 100 %: every control where the form puts it at
@@ -421,8 +412,9 @@ TEST_F(MainWindowTest, ADpiChangeScalesTheFormAndItsFont) {
         EXPECT_EQ(GetObjectType(oldFont), 0u) << "the font of the old DPI is deleted";
         for (const FormPlace& place : kFormPlaces) {
             HWND container = place.container ? GetDlgItem(frame, place.container) : frame;
-            EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(container, place.id), WM_GETFONT, 0, 0)),
-                      font)
+            EXPECT_EQ(
+                reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(container, place.id), WM_GETFONT, 0, 0)),
+                font)
                 << "control " << place.id;
         }
     }
@@ -434,12 +426,12 @@ TEST_F(MainWindowTest, ADpiChangeScalesTheFormAndItsFont) {
 TEST_F(MainWindowTest, TheEndStopsTheTicksAndClosesTheDatabaseFirst) {
     c.trackTimer.setPeriod(100);
     const Text database = dataFolder.path() + kRemarkFileName;
-    ASSERT_FALSE(openExclusively(database)) << "the panel has its database open while it runs";
+    ASSERT_FALSE(testfiles::openExclusively(database)) << "the panel has its database open while it runs";
     bool databaseFree = false;
     int period = -1;
     Text nickname = "unread";
     duringEnd = [&] {
-        databaseFree = openExclusively(database);
+        databaseFree = testfiles::openExclusively(database);
         period = c.trackTimer.period();
         waitProcessingMessages(300);
         SendMessageW(window.handle(), WM_TIMER, control_ids::trackTimer, 0);

@@ -1,10 +1,9 @@
-// The property rules and the path rule that need no window system.
+// The property rules that need no window system.
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "app/control_rules.h"
-#include "app/directory_of.h"
 
 using control_rules::TimerAction;
 
@@ -42,27 +41,4 @@ TEST(ControlRules, TimerPeriodChanges) {
         EXPECT_EQ(change.action, c.action) << c.current << " -> " << c.requested;
         EXPECT_EQ(change.period, c.period) << c.current << " -> " << c.requested;
     }
-}
-
-TEST(DirectoryOf, FolderWithoutTrailingSeparator) {
-    const struct {
-        const char* path;
-        const char* folder;
-    } cases[] = {
-        {"C:\\panel\\marrowpad.exe", "C:\\panel"},
-        {"C:\\marrowpad.exe", "C:"},
-        {"\\\\server\\share\\marrowpad.exe", "\\\\server\\share"},
-        {"marrowpad.exe", ""},
-        {"", ""},
-        // "\x81\x5C" is 乗, whose second byte is the separator's: it is no separator.
-        {"C:\\\x81\x5C\\marrowpad.exe", "C:\\\x81\x5C"},
-        {"C:\\x\x81\x5Cmarrowpad.exe", "C:"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(directoryOf(c.path), c.folder) << c.path;
-}
-
-TEST(DirectoryOf, ABareDriveIsMadeCurrentAtItsRoot) {
-    EXPECT_EQ(currentDirectoryFor("C:"), "C:\\");
-    EXPECT_EQ(currentDirectoryFor("C:\\panel"), "C:\\panel");
-    EXPECT_EQ(currentDirectoryFor("\\\\server\\share"), "\\\\server\\share");
 }

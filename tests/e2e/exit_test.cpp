@@ -12,20 +12,12 @@
 #include "panel_watch.h"
 #include "remarks/remark_store.h"
 #include "standin_control.h"
+#include "support/temp_files.h"
 #include "util/codepage.h"
 
 namespace {
 
 constexpr int kCycles = 20;
-
-// Whether the file can be opened with no sharing at all: nobody else has it open.
-bool openExclusively(const Text& path) {
-    HANDLE file = CreateFileW(asWide(textToUtf16(path)), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(file);
-    return true;
-}
 
 TEST(ExitTest, ClosingWhileFollowingEndsCleanlyEveryTime) {
     standin::StandIn client({L"--account", L"张三", L"--chat", L"李四"});
@@ -38,7 +30,7 @@ TEST(ExitTest, ClosingWhileFollowingEndsCleanlyEveryTime) {
         ASSERT_TRUE(waitUntil([&] { return windowTextOf(nicknameBox) == L"李四"; }, kTickTimeoutMs));
         ASSERT_TRUE(passTicks(panel.window(), client.window(), Side::Right, 2));
         const Text database = panel.folder() + kRemarkFileName;
-        ASSERT_FALSE(openExclusively(database)) << "the running panel has its database open";
+        ASSERT_FALSE(testfiles::openExclusively(database)) << "the running panel has its database open";
 
         const bool busyClient = cycle % 2 == 0;
         if (busyClient) {
@@ -46,7 +38,7 @@ TEST(ExitTest, ClosingWhileFollowingEndsCleanlyEveryTime) {
         }
         ASSERT_TRUE(PostMessageW(panel.window(), WM_CLOSE, 0, 0));
         EXPECT_EQ(panel.waitForExit(kTickTimeoutMs), 0u) << (busyClient ? "client busy" : "client idle");
-        EXPECT_TRUE(openExclusively(database)) << "the database is still open";
+        EXPECT_TRUE(testfiles::openExclusively(database)) << "the database is still open";
         // Awake again before the next run.
         ASSERT_GE(client.command(L"calls"), 0);
     }

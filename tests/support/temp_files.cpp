@@ -116,6 +116,14 @@ bool exists(const Text& path) {
     return GetFileAttributesW(toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool openExclusively(const Text& path) {
+    const HANDLE file = CreateFileW(toWide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+
 TextArray folderEntries(const Text& folder) {
     TextArray names;
     WIN32_FIND_DATAW found;

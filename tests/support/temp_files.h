@@ -31,6 +31,8 @@ std::optional<Text> readBytes(const Text& path);
 // Replaces the file with exactly these bytes; false when that fails.
 bool writeBytes(const Text& path, std::string_view bytes);
 bool exists(const Text& path);
+// Whether the file can be opened with no sharing at all: nobody else has it open.
+bool openExclusively(const Text& path);
 // The names in a folder, "." and ".." left out, sorted.
 TextArray folderEntries(const Text& folder);
 
