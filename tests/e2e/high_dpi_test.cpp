@@ -89,9 +89,8 @@ TEST_F(HighDpiTest, TheFormAtOneAndAHalfTimesItsSize) {
     EXPECT_EQ(list.left, scaled(kReplyListPlace.x));
     EXPECT_EQ(list.top, scaled(kReplyListPlace.y));
     EXPECT_EQ(list.right - list.left, scaled(kReplyListPlace.width));
-    EXPECT_TRUE(waitForLayout(scaled(755)))
-        << "分组框2 " << heightOf(control(id::quickReplyGroup)) << ", 超级列表框1 "
-        << heightOf(control(id::replyList));
+    EXPECT_TRUE(waitForLayout(scaled(755))) << "分组框2 " << heightOf(control(id::quickReplyGroup))
+                                            << ", 超级列表框1 " << heightOf(control(id::replyList));
     EXPECT_EQ(SendMessageW(control(id::replyList), LVM_GETCOLUMNWIDTH, 0, 0), scaled(40));
     EXPECT_EQ(SendMessageW(control(id::replyList), LVM_GETCOLUMNWIDTH, 1, 0), scaled(280));
 }
@@ -102,8 +101,18 @@ TEST_F(HighDpiTest, DocksFlushBesideTheClientAndDrawsLargerText) {
     standin::StandIn client({L"--account", L"张三", L"--chat", L"李四"});
     ASSERT_TRUE(client.started());
     HWND clientWindow = client.window();
-    ASSERT_TRUE(SetWindowPos(clientWindow, nullptr, 100, 80, scaled(816), scaled(639),
-                             SWP_NOZORDER | SWP_NOACTIVATE));
+    // A window that has only just appeared can get its first size back from the display after a resize:
+    // the size is set until it holds a while.
+    int heldChecks = 0;
+    ASSERT_TRUE(waitUntil([&] {
+        if (heightOf(clientWindow) != scaled(639)) {
+            heldChecks = 0;
+            SetWindowPos(clientWindow, nullptr, 100, 80, scaled(816), scaled(639),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            return false;
+        }
+        return ++heldChecks >= 10;
+    })) << "the client window did not keep its size";
     startPanel();
     const int width = scaled(348);
     auto waitDockedAt = [&](Side side) {
@@ -116,10 +125,12 @@ TEST_F(HighDpiTest, DocksFlushBesideTheClientAndDrawsLargerText) {
         << "分组框2 " << heightOf(control(id::quickReplyGroup)) << ", 超级列表框1 "
         << heightOf(control(id::replyList)) << ", client " << heightOf(clientWindow);
 
-    ASSERT_TRUE(SetWindowPos(clientWindow, nullptr, 700, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+    ASSERT_TRUE(
+        SetWindowPos(clientWindow, nullptr, 700, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
     SendMessageW(control(id::dockLeftRadio), BM_CLICK, 0, 0);
     EXPECT_TRUE(waitDockedAt(Side::Left));
-    ASSERT_TRUE(SetWindowPos(clientWindow, nullptr, 100, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+    ASSERT_TRUE(
+        SetWindowPos(clientWindow, nullptr, 100, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
     SendMessageW(control(id::dockRightRadio), BM_CLICK, 0, 0);
     EXPECT_TRUE(waitDockedAt(Side::Right));
 
