@@ -22,10 +22,10 @@ for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$fdfile")"
 rm -f "$fdfile"
 
-# The server and the prefix's own programs are started apart from this script's output, which the test
-# harness reads until every holder has closed it.
+# The prefix is made and set before this run's server starts: a program started with the earlier settings
+# (the desktop of a new prefix among them) would keep them for the server's whole life. Its own programs are
+# started apart from this script's output, which the test harness reads until every holder has closed it.
 mkdir -p "$WINEPREFIX"
-wineserver -p </dev/null >/dev/null 2>&1
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$WINE64" wineboot -i </dev/null >/dev/null 2>&1 || true
 fi
@@ -35,5 +35,7 @@ reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144
 reg 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /t REG_SZ /d "WenQuanYi Micro Hei"
 reg 'HKCU\Software\Wine\Fonts\Replacements' /v "MS Shell Dlg" /t REG_SZ /d "WenQuanYi Micro Hei"
 reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
+wineserver -w
+wineserver -p </dev/null >/dev/null 2>&1
 
 "$WINE64" "$program"
