@@ -122,6 +122,11 @@ bool isGroupBox(const FormEntry& entry) {
     return entry.parentId == 0;
 }
 
+// The window that holds the entry's control: the main window for a group box, else its group box.
+HWND containerOf(HWND mainWindow, const FormEntry& entry) {
+    return isGroupBox(entry) ? mainWindow : GetDlgItem(mainWindow, entry.parentId);
+}
+
 dpi_scale::Box boxAt(const FormEntry& entry, int dpi) {
     return dpi_scale::scaled(dpi_scale::Box{entry.x, entry.y, entry.width, entry.height}, dpi);
 }
@@ -162,8 +167,8 @@ void setUpReplyList(HWND list) {
 // 组合框1 (which the font changes) and the widths of the list's columns.
 void fitDetailsToDpi(HWND mainWindow, int dpi, HFONT font) {
     for (const FormEntry& entry : kControls) {
-        HWND container = isGroupBox(entry) ? mainWindow : GetDlgItem(mainWindow, entry.parentId);
-        SendMessageW(GetDlgItem(container, entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(GetDlgItem(containerOf(mainWindow, entry), entry.id), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(font), TRUE);
     }
     HWND remarkGroup = GetDlgItem(mainWindow, id::remarkGroup);
     fitClosedHeight(GetDlgItem(remarkGroup, id::clientCombo), dpi_scale::scaled(kComboClosedHeight, dpi));
@@ -180,8 +185,7 @@ void fitDetailsToDpi(HWND mainWindow, int dpi, HFONT font) {
 bool build(HWND mainWindow, PanelControls& controls, int dpi, HFONT font) {
     controls.frame.attach(mainWindow);
     for (const FormEntry& entry : kControls) {
-        HWND parent = entry.parentId == 0 ? mainWindow : GetDlgItem(mainWindow, entry.parentId);
-        HWND control = createControl(entry, parent, dpi);
+        HWND control = createControl(entry, containerOf(mainWindow, entry), dpi);
         if (!control) return false;
         if (isGroupBox(entry)) {
             // A themed group box draws its caption in the theme's colour whatever the parent answers to
@@ -220,10 +224,9 @@ bool build(HWND mainWindow, PanelControls& controls, int dpi, HFONT font) {
 
 void fitToDpi(HWND mainWindow, int dpi, HFONT font) {
     for (const FormEntry& entry : kControls) {
-        HWND container = isGroupBox(entry) ? mainWindow : GetDlgItem(mainWindow, entry.parentId);
         const dpi_scale::Box box = boxAt(entry, dpi);
-        SetWindowPos(GetDlgItem(container, entry.id), nullptr, box.x, box.y, box.width, box.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(GetDlgItem(containerOf(mainWindow, entry), entry.id), nullptr, box.x, box.y, box.width,
+                     box.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     fitDetailsToDpi(mainWindow, dpi, font);
 }
